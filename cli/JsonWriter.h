@@ -1,0 +1,27 @@
+#pragma once
+
+#include <string>
+
+// Builds one compact JSON text (UTF-8). Callers open and close objects and
+// arrays in a well-nested way; commas are placed automatically.
+class JsonWriter
+{
+public:
+    void BeginObject();
+    void EndObject();
+    void BeginArray();
+    void EndArray();
+    void Key(const char* name);
+    void String(const std::wstring& value);
+    void Int(long long value);
+    void Double(double value);
+    void Bool(bool value);
+
+    const std::string& Text() const { return m_text; }
+
+private:
+    void BeforeValue();
+
+    std::string m_text;
+    bool m_needComma = false;
+};

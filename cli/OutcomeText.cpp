@@ -1,0 +1,110 @@
+#include "cli/OutcomeText.h"
+
+#include "cli/JsonWriter.h"
+#include "cli/ReportFields.h"
+
+namespace {
+
+std::wstring WithUnixLineBreaks(const std::wstring& text)
+{
+    std::wstring result;
+    for (wchar_t c : text)
+        if (c != L'\r')
+            result += c;
+    return result;
+}
+
+const wchar_t* StatusName(InspectionOutcome::Status status)
+{
+    switch (status) {
+    case InspectionOutcome::Status::Ok: return L"ok";
+    case InspectionOutcome::Status::Refused: return L"refused";
+    default: return L"error";
+    }
+}
+
+void WriteIntArray(JsonWriter& json, const char* key, const std::int32_t* values, int count)
+{
+    json.Key(key);
+    json.BeginArray();
+    for (int i = 0; i < count; ++i)
+        json.Int(values[i]);
+    json.EndArray();
+}
+
+void WriteFacts(JsonWriter& json, const JpegFacts& facts)
+{
+    json.Key("facts");
+    json.BeginObject();
+    json.Key("tableCount"); json.Int(facts.tableCount);
+    json.Key("sixteenBit"); json.Int(facts.sixteenBit);
+    json.Key("tables");
+    json.BeginArray();
+    for (int t = 0; t < facts.tableCount; ++t) {
+        json.BeginArray();
+        for (std::uint16_t value : facts.tables[t])
+            json.Int(value);
+        json.EndArray();
+    }
+    json.EndArray();
+    json.Key("estimates");
+    json.BeginArray();
+    for (const QualityEstimate& estimate : facts.estimates) {
+        json.BeginObject();
+        json.Key("quality"); json.Int(estimate.quality);
+        json.Key("variance"); json.Double(estimate.variance);
+        json.EndObject();
+    }
+    json.EndArray();
+    json.Key("standardHuffman"); json.Int(facts.standardHuffman);
+    json.Key("progressive"); json.Int(facts.progressive);
+    json.Key("precision"); json.Int(facts.precision);
+    json.Key("width"); json.Int(facts.width);
+    json.Key("height"); json.Int(facts.height);
+    json.Key("components"); json.Int(facts.components);
+    json.Key("colorSpace"); json.Int(facts.colorSpace);
+    WriteIntArray(json, "hSampling", facts.hSampling, 4);
+    WriteIntArray(json, "vSampling", facts.vSampling, 4);
+    json.EndObject();
+}
+
+void WriteReport(JsonWriter& json, const InspectionReport& report)
+{
+    json.Key("report");
+    json.BeginObject();
+    for (const ReportField& field : kReportFields) {
+        json.Key(field.jsonName);
+        json.String(report.*field.text);
+    }
+    json.Key("qualityMismatch"); json.Bool(report.qualityMismatch);
+    json.EndObject();
+}
+
+} // namespace
+
+std::wstring OutcomeText(const std::wstring& path, const InspectionOutcome& outcome)
+{
+    std::wstring text = L"文件: " + path + L"\n";
+    if (outcome.status != InspectionOutcome::Status::Ok)
+        return text + outcome.message + L"\n";
+    for (const ReportField& field : kReportFields)
+        text += std::wstring(field.label) + L" " + outcome.report.*field.text + field.unit + L"\n";
+    return text + L"\n" + WithUnixLineBreaks(outcome.tablesText) + L"\n";
+}
+
+std::string OutcomeJson(const std::wstring& path, const InspectionOutcome& outcome)
+{
+    JsonWriter json;
+    json.BeginObject();
+    json.Key("path"); json.String(path);
+    json.Key("status"); json.String(StatusName(outcome.status));
+    if (outcome.status != InspectionOutcome::Status::Ok) {
+        json.Key("message"); json.String(outcome.message);
+    } else {
+        WriteFacts(json, outcome.facts);
+        WriteReport(json, outcome.report);
+        json.Key("tablesText"); json.String(outcome.tablesText);
+    }
+    json.EndObject();
+    return json.Text();
+}

@@ -1,0 +1,8 @@
+#pragma once
+
+#include <string>
+
+// Conversions between the program's wide strings (UTF-16 on Windows, UTF-32
+// elsewhere) and UTF-8. Ill-formed input becomes U+FFFD.
+std::string WideToUtf8(const std::wstring& text);
+std::wstring Utf8ToWide(const std::string& text);

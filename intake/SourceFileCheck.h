@@ -1,0 +1,11 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+// Vets a source path before the header reader sees it: empty, missing,
+// misnamed, unopenable, archives and other image formats are refused. Returns
+// nothing when the file may be read, otherwise the one message to show the
+// user. A read or close failure after a successful open is thrown as a
+// CFileException*.
+std::optional<std::wstring> FindSourceRefusal(const std::wstring& path);
