@@ -1,4 +1,4 @@
-#include "tests/unit/MiniJson.h"
+#include "tests/support/MiniJson.h"
 
 #include <cstdlib>
 

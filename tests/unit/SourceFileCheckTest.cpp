@@ -1,0 +1,114 @@
+#include "intake/SourceFileCheck.h"
+#include "tests/support/TempDir.h"
+
+#include <gtest/gtest.h>
+
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
+namespace {
+
+using Bytes = std::vector<unsigned char>;
+
+const Bytes kJpegHead = {0xFF, 0xD8, 0xFF, 0xE0, 0x00, 0x10, 'J', 'F', 'I', 'F', 0};
+
+const std::wstring kNotRecognised = L"所选文件无法识别，请重新选择。";
+const std::wstring kNotJpgName = L"所选源文件不是jpg文件，请重新选择。";
+const std::wstring kOpenFailed = L"所选源文件打开失败。如果其他软件正在使用此文件，请先关闭。";
+
+std::wstring KindMessage(const std::wstring& kind)
+{
+    return L"所选源文件其实是一个" + kind + L"文件，请重新选择。";
+}
+
+class SourceFileCheck : public ::testing::Test
+{
+protected:
+    std::optional<std::wstring> CheckContent(const Bytes& content, const std::wstring& name = L"a.jpg")
+    {
+        return FindSourceRefusal(m_dir.Write(name, content));
+    }
+
+    TempDir m_dir;
+};
+
+} // namespace
+
+TEST_F(SourceFileCheck, EmptyAndMissingPaths)
+{
+    EXPECT_EQ(FindSourceRefusal(L""), L"请先选择源文件。");
+    EXPECT_EQ(FindSourceRefusal(m_dir.File(L"gone.jpg")), L"所选源文件已不存在，请重新选择。");
+    // Paths are taken literally: surrounding quotes or blanks make another name.
+    const std::wstring real = m_dir.Write(L"real.jpg", kJpegHead);
+    EXPECT_EQ(FindSourceRefusal(L"\"" + real + L"\""), L"所选源文件已不存在，请重新选择。");
+    EXPECT_EQ(FindSourceRefusal(real), std::nullopt);
+}
+
+TEST_F(SourceFileCheck, ExtensionDecidesByNameAlone)
+{
+    for (const wchar_t* name : {L"a.jpg", L"b.JPG", L"c.JpEg", L"d.jpeg", L"照片 一.jpg"})
+        EXPECT_EQ(CheckContent(kJpegHead, name), std::nullopt) << name;
+    for (const wchar_t* name : {L"a.jpe", L"b.jfif", L"noextension", L"c.jpg.png", L"d.jpg ", L"e.jp g"})
+        EXPECT_EQ(CheckContent(kJpegHead, name), kNotJpgName) << name;
+}
+
+TEST_F(SourceFileCheck, FoldersAreRefusedByNameOrAtTheOpen)
+{
+    EXPECT_EQ(FindSourceRefusal(m_dir.MakeDir(L"folder")), kNotJpgName);
+    EXPECT_EQ(FindSourceRefusal(m_dir.MakeDir(L"folder.jpg")), kOpenFailed);
+}
+
+TEST_F(SourceFileCheck, ShortFilesAreJudgedOnZeroFilledBytes)
+{
+    EXPECT_EQ(CheckContent({}), kNotRecognised);
+    EXPECT_EQ(CheckContent({0xFF, 0xD8}), std::nullopt);
+    EXPECT_EQ(CheckContent({0xFF}), kNotRecognised);
+    EXPECT_EQ(CheckContent({0xFF, 0xD9, 0xFF, 0xD8}), kNotRecognised);
+}
+
+TEST_F(SourceFileCheck, EverySignatureRow)
+{
+    struct Row { Bytes head; std::wstring message; };
+    const Row rows[] = {
+        {{'R', 'a', 'r', '!', 0x1A, 0x07}, L"所选源文件其实是个RAR文件，请先解压再试"},
+        {{'P', 'K', 0x03, 0x04}, L"所选源文件其实是个ZIP文件，请先解压再试"},
+        {{'P', 'K'}, L"所选源文件其实是个ZIP文件，请先解压再试"},
+        {{0x89, 'P', 'N', 'G', 0x0D, 0x0A, 0x1A, 0x0A}, KindMessage(L"PNG")},
+        {{'x', 'P', 'N', 'G'}, KindMessage(L"PNG")},
+        {{'G', 'I', 'F', '8', '7', 'a'}, KindMessage(L"GIF")},
+        {{'G', 'I', 'F', '8', '9', 'a'}, KindMessage(L"GIF")},
+        {{'B', 'M', 0x36, 0x00}, KindMessage(L"BMP")},
+        {{'I', 'I', 0x2A, 0x00}, KindMessage(L"TIFF")},
+        {{'M', 'M', 0x00, 0x2A}, KindMessage(L"TIFF")},
+        {{'M', 'M'}, KindMessage(L"TIFF")},
+        {{'A', 'T', '&', 'T', 'F', 'O', 'R', 'M'}, KindMessage(L"DjVu")},
+        {{0xFF, 0x4F, 0xFF, 0x51, 0x00}, KindMessage(L"JPEG 2000")},
+        {{0x00, 0x00, 0x00, 0x0C, 0x6A, 0x50, 0x20, 0x20, 0x0D, 0x0A, 0x87, 0x0A, 0, 0, 0, 0x14},
+         KindMessage(L"JPEG 2000")},
+        {{'H', 'H', 0x01}, KindMessage(L"PDG")},
+        {{'P', 'N', 'G'}, kNotRecognised},
+        {{0x00, 0x00, 0x00, 0x0C, 0x6A, 0x50, 0x20, 0x20, 0x0D, 0x0A, 0x87}, kNotRecognised},
+        {{'R', 'a', 'r'}, kNotRecognised},
+        {{'%', 'P', 'D', 'F'}, kNotRecognised},
+    };
+    int index = 0;
+    for (const Row& row : rows) {
+        const std::wstring name = L"sig" + std::to_wstring(index++) + L".jpg";
+        EXPECT_EQ(CheckContent(row.head, name), row.message) << "row " << index;
+    }
+    EXPECT_EQ(KindMessage(L"JPEG 2000"), L"所选源文件其实是一个JPEG 2000文件，请重新选择。");
+}
+
+#ifdef _WIN32
+TEST_F(SourceFileCheck, AFileHeldOpenForWritingIsRefusedAtTheOpen)
+{
+    const std::wstring path = m_dir.Write(L"busy.jpg", kJpegHead);
+    HANDLE writer = CreateFileW(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(writer, INVALID_HANDLE_VALUE);
+    EXPECT_EQ(FindSourceRefusal(path), kOpenFailed);
+    CloseHandle(writer);
+    EXPECT_EQ(FindSourceRefusal(path), std::nullopt);
+}
+#endif
