@@ -95,7 +95,7 @@ void WriteBytes(const std::wstring& path, const std::vector<unsigned char>& byte
     std::FILE* file = OpenFile(path, "wb");
     if (file == nullptr)
         throw std::runtime_error("cannot create " + WideToUtf8(path));
-    const size_t written = std::fwrite(bytes.data(), 1, bytes.size(), file);
+    const size_t written = bytes.empty() ? 0 : std::fwrite(bytes.data(), 1, bytes.size(), file);
     if (std::fclose(file) != 0 || written != bytes.size())
         throw std::runtime_error("cannot write " + WideToUtf8(path));
 }

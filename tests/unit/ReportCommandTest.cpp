@@ -1,0 +1,223 @@
+// quantlens-report as scripts use it: a separate process, JSON lines on
+// standard output, messages on standard error, and its exit status.
+#include "framework/TextEncoding.h"
+#include "inspect/QualityEstimator.h"
+#include "tests/generator/ByteStreams.h"
+#include "tests/generator/JpegWriter.h"
+#include "tests/support/MiniJson.h"
+#include "tests/support/TempDir.h"
+#include "tests/unit/IjgRule.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <sstream>
+
+namespace {
+
+struct CommandResult
+{
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+
+std::string Quote(const std::wstring& arg)
+{
+    return "\"" + WideToUtf8(arg) + "\"";
+}
+
+// Runs quantlens-report with args; standard error goes to a file.
+CommandResult RunReport(const TempDir& dir, const std::vector<std::wstring>& args)
+{
+    const std::wstring errPath = dir.File(L"stderr.txt");
+    std::string command = Quote(Utf8ToWide(QUANTLENS_REPORT_EXE));
+    for (const std::wstring& arg : args)
+        command += " " + Quote(arg);
+    command += " 2>" + Quote(errPath);
+#ifdef _WIN32
+    // cmd.exe strips the outer quotes of a command that starts with one.
+    command = "\"" + command + "\"";
+    std::FILE* pipe = _wpopen(Utf8ToWide(command).c_str(), L"rb");
+#else
+    std::FILE* pipe = popen(command.c_str(), "r");
+#endif
+    CommandResult result;
+    if (pipe == nullptr)
+        return result;
+    char buffer[65536];
+    for (size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;)
+        result.out.append(buffer, n);
+#ifdef _WIN32
+    result.status = _pclose(pipe);
+#else
+    const int raw = pclose(pipe);
+    result.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+#endif
+    const std::vector<unsigned char> err = ReadBytes(errPath);
+    result.err.assign(err.begin(), err.end());
+    return result;
+}
+
+std::vector<JsonValue> JsonLines(const std::string& out)
+{
+    std::vector<JsonValue> lines;
+    std::istringstream in(out);
+    for (std::string line; std::getline(in, line);)
+        if (!line.empty() && line != "\r")
+            lines.push_back(ParseJson(line));
+    return lines;
+}
+
+std::string Fixed2(double value)
+{
+    char text[64];
+    std::snprintf(text, sizeof text, "%.2f", value);
+    return text;
+}
+
+// The estimate the IJG rule implies for a file made at quality and forcing;
+// -1 where only the bounds checked below are implied.
+int ImpliedEstimate(int quality, bool forced, bool luminance)
+{
+    if (quality == 99 && luminance)
+        return 98;
+    if (quality >= 19 || !forced)
+        return quality;
+    if (quality == 10)
+        return luminance ? 12 : 17;
+    if (quality == 1)
+        return luminance ? 7 : 13;
+    return -1;
+}
+
+std::string YesNo(bool same) { return same ? "是" : "否"; }
+
+} // namespace
+
+TEST(ReportCommand, EveryIjgQualityWithAndWithoutForcing)
+{
+    TempDir dir;
+    std::vector<std::wstring> files;
+    for (bool forced : {true, false}) {
+        for (int quality = 1; quality <= 100; ++quality) {
+            JpegOptions options;
+            options.width = 16;
+            options.height = 16;
+            options.quality = quality;
+            options.forceBaseline = forced;
+            files.push_back(dir.Write(L"q" + std::to_wstring(quality) + (forced ? L"f" : L"u") + L".jpg",
+                                      WriteJpeg(options)));
+        }
+    }
+    const CommandResult result = RunReport(dir, [&] {
+        std::vector<std::wstring> args = {L"--json"};
+        args.insert(args.end(), files.begin(), files.end());
+        return args;
+    }());
+    ASSERT_EQ(result.status, 0) << result.err;
+    const std::vector<JsonValue> lines = JsonLines(result.out);
+    ASSERT_EQ(lines.size(), files.size());
+
+    struct Variance { int quality; const char* luma; const char* chroma; };
+    const Variance variances[] = {{100, "6.13", "1.58"}, {95, "1.25", "0.26"}, {90, "1.14", "0.34"},
+                                  {75, "0.81", "0.19"}, {50, "0.00", "0.00"}, {25, "0.00", "0.00"}};
+    for (size_t i = 0; i < lines.size(); ++i) {
+        const bool forced = i < 100;
+        const int quality = static_cast<int>(i % 100) + 1;
+        SCOPED_TRACE("quality " + std::to_string(quality) + (forced ? " forced" : " unforced"));
+        const JsonValue& line = lines[i];
+        ASSERT_EQ(line["status"].string, "ok");
+        EXPECT_EQ(line["path"].string, WideToUtf8(files[i]));
+        const JsonValue& estimates = line["facts"]["estimates"];
+        const int luma = static_cast<int>(estimates.array[0]["quality"].number);
+        const int chroma = static_cast<int>(estimates.array[1]["quality"].number);
+        for (int k = 0; k < 2; ++k) {
+            const int implied = ImpliedEstimate(quality, forced, k == 0);
+            const int actual = k == 0 ? luma : chroma;
+            if (implied >= 0) {
+                EXPECT_EQ(actual, implied);
+            } else {
+                EXPECT_TRUE(actual > quality && actual <= 19) << actual;
+            }
+        }
+        const JsonValue& report = line["report"];
+        const bool mismatch = std::abs(luma - chroma) > 2;
+        EXPECT_EQ(report["quality"].string, mismatch ? std::to_string(luma) + "/" + std::to_string(chroma)
+                                                     : std::to_string(luma));
+        EXPECT_EQ(report["qualityMismatch"].boolean, mismatch);
+        for (const Variance& v : variances) {
+            if (v.quality == quality) {
+                EXPECT_EQ(report["variance"].string, std::string(v.luma) + "/" + v.chroma);
+            }
+        }
+        EXPECT_EQ(report["variance"].string, Fixed2(estimates.array[0]["variance"].number) + "/" +
+                                                 Fixed2(estimates.array[1]["variance"].number));
+        // The verdict: is the file's table IJG's table at the estimated quality,
+        // forced into 8 bits unless the file holds larger values?
+        const QuantTable fileLuma = IjgRuleTable(LuminanceBase, quality, forced);
+        const QuantTable fileChroma = IjgRuleTable(ChrominanceBase, quality, forced);
+        const bool sixteenBit = *std::max_element(fileLuma.begin(), fileLuma.end()) > 255 ||
+                                *std::max_element(fileChroma.begin(), fileChroma.end()) > 255;
+        EXPECT_EQ(report["sixteenBit"].string, YesNo(sixteenBit));
+        const bool lumaSame = IjgRuleTable(LuminanceBase, luma, !sixteenBit) == fileLuma;
+        const bool chromaSame = IjgRuleTable(ChrominanceBase, chroma, !sixteenBit) == fileChroma;
+        EXPECT_EQ(report["identity"].string, YesNo(lumaSame) + "/" + YesNo(chromaSame));
+    }
+}
+
+TEST(ReportCommand, FailedFilesAreNamedOnStandardErrorAndTheOthersGoOn)
+{
+    TempDir dir;
+    const std::wstring good = dir.Write(L"good.jpg", WriteSampleJpeg());
+    const std::wstring png = dir.Write(L"fake.jpg", {0x89, 'P', 'N', 'G', 0x0D, 0x0A, 0x1A, 0x0A});
+    const std::wstring cut = dir.Write(L"cut.jpg", CutAfterFrameStream());
+    const CommandResult result = RunReport(dir, {L"--json", png, good, cut});
+    EXPECT_EQ(result.status, 1);
+    const std::vector<JsonValue> lines = JsonLines(result.out);
+    ASSERT_EQ(lines.size(), 3u);
+    EXPECT_EQ(lines[0]["status"].string, "refused");
+    EXPECT_EQ(lines[0]["message"].string, "所选源文件其实是一个PNG文件，请重新选择。");
+    EXPECT_FALSE(lines[0].Has("report"));
+    EXPECT_EQ(lines[1]["status"].string, "ok");
+    EXPECT_EQ(lines[1]["report"]["sampling"].string, "1x1 2x2 2x2");
+    EXPECT_EQ(lines[1]["tablesText"].string.rfind("亮度量化表：\r\n#0:", 0), 0u);
+    EXPECT_EQ(lines[2]["status"].string, "error");
+    EXPECT_NE(result.err.find(WideToUtf8(png) + ": 所选源文件其实是一个PNG文件"), std::string::npos);
+    EXPECT_NE(result.err.find(WideToUtf8(cut) + ": " + lines[2]["message"].string), std::string::npos);
+    EXPECT_EQ(result.err.find(WideToUtf8(good)), std::string::npos);
+}
+
+TEST(ReportCommand, TextReportListsEveryFieldWithItsLabelThenTheTables)
+{
+    TempDir dir;
+    const std::wstring sample = dir.Write(L"样张.jpg", WriteSampleJpeg());
+    const CommandResult result = RunReport(dir, {sample});
+    ASSERT_EQ(result.status, 0);
+    const char* expectedInOrder[] = {"像素宽度: 320", "像素高度: 240", "色彩空间: YCbCr", "通道数: 3",
+                                     "采样: 1x1 2x2 2x2", "数据精度: 8 位", "是否渐进式JPEG: 否",
+                                     "是否优化编码: 否", "量化表数: 2", "是否16位量化表: 否",
+                                     "由量化表反推压缩时的质量系数: 75 (1～100)", "方差： 0.81/0.19",
+                                     "是否一样: 是/是", "亮度量化表：", "#0:  8  6  5  8 12 20 26 31",
+                                     "色度量化表："};
+    size_t position = 0;
+    for (const char* expected : expectedInOrder) {
+        const size_t found = result.out.find(expected, position);
+        ASSERT_NE(found, std::string::npos) << expected << "\n" << result.out;
+        position = found;
+    }
+    EXPECT_EQ(result.out.find('\r'), std::string::npos);
+}
+
+TEST(ReportCommand, UsageErrorsAndHelp)
+{
+    TempDir dir;
+    EXPECT_EQ(RunReport(dir, {}).status, 2);
+    const CommandResult unknown = RunReport(dir, {L"--bogus", L"x.jpg"});
+    EXPECT_EQ(unknown.status, 2);
+    EXPECT_NE(unknown.err.find("--bogus"), std::string::npos);
+    const CommandResult help = RunReport(dir, {L"--help"});
+    EXPECT_EQ(help.status, 0);
+    EXPECT_NE(help.out.find("--json"), std::string::npos);
+}
