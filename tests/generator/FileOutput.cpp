@@ -29,7 +29,8 @@ bool WriteFileBytes(const std::wstring& path, const std::vector<unsigned char>& 
     std::FILE* file = OpenForWriting(path);
     if (file == nullptr)
         return false;
-    const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
+    const bool written =
+        bytes.empty() || std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
     return std::fclose(file) == 0 && written;
 }
 

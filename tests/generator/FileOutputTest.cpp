@@ -42,6 +42,8 @@ TEST(FileOutput, WritesThroughWidePaths)
     EXPECT_EQ(ReadBack(file), bytes);
     ASSERT_TRUE(WriteFileBytes(file, {0x01}));
     EXPECT_EQ(ReadBack(file), std::vector<unsigned char>{0x01}) << "replaced, not appended";
+    ASSERT_TRUE(WriteFileBytes(file, {})) << "the empty stream is a file too";
+    EXPECT_TRUE(ReadBack(file).empty());
 
     EXPECT_FALSE(WriteFileBytes(folder + L"/missing/x.jpg", bytes));
     EXPECT_FALSE(MakeDirectory(file)) << "a file is not a folder";

@@ -58,7 +58,7 @@ void PutZeroBlocks(BitWriter& writer, const ScanTables& tables, int blocks)
 
 } // namespace
 
-HuffmanCode CodeOfSymbol(const HuffmanSpec& table, unsigned char symbol)
+HuffmanCode CodeOfSymbol(const HuffmanTable& table, unsigned char symbol)
 {
     unsigned code = 0;
     std::size_t k = 0;

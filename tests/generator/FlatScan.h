@@ -13,12 +13,12 @@ struct HuffmanCode {
 
 // The canonical code of a symbol in a DHT table; std::invalid_argument when
 // the table has no such symbol.
-HuffmanCode CodeOfSymbol(const HuffmanSpec& table, unsigned char symbol);
+HuffmanCode CodeOfSymbol(const HuffmanTable& table, unsigned char symbol);
 
 // The Huffman tables one scan component is coded with.
 struct ScanTables {
-    const HuffmanSpec* dc;
-    const HuffmanSpec* ac;
+    const HuffmanTable* dc;
+    const HuffmanTable* ac;
 };
 
 // Entropy-coded data of a sequential Huffman scan in which every block is

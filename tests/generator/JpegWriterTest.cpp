@@ -23,8 +23,8 @@ JpegOptions Small()
 HuffmanBits StandardBits(HuffmanClass tableClass)
 {
     HuffmanBits bits{};
-    const HuffmanSpec spec = StandardHuffmanTable(tableClass, 0);
-    std::copy(spec.bits.begin(), spec.bits.end(), bits.begin());
+    const HuffmanTable table = StandardHuffmanTable(tableClass, 0);
+    std::copy(table.bits.begin(), table.bits.end(), bits.begin());
     return bits;
 }
 

@@ -26,20 +26,20 @@ QuantValues IjgQuantTable(int quality, bool forceBaseline, int slot)
     return values;
 }
 
-HuffmanSpec StandardHuffmanTable(HuffmanClass tableClass, int slot)
+HuffmanTable StandardHuffmanTable(HuffmanClass tableClass, int slot)
 {
     CheckSlot(slot);
     CompressObject compressor;
     jpeg_compress_struct* cinfo = compressor.Get();
     cinfo->in_color_space = JCS_RGB;
     jpeg_set_defaults(cinfo);
-    const JHUFF_TBL* table = tableClass == HuffmanClass::dc ? cinfo->dc_huff_tbl_ptrs[slot]
-                                                            : cinfo->ac_huff_tbl_ptrs[slot];
-    HuffmanSpec spec;
-    std::copy(table->bits, table->bits + 17, spec.bits.begin());
+    const JHUFF_TBL* stored = tableClass == HuffmanClass::dc ? cinfo->dc_huff_tbl_ptrs[slot]
+                                                             : cinfo->ac_huff_tbl_ptrs[slot];
+    HuffmanTable table;
+    std::copy(stored->bits, stored->bits + 17, table.bits.begin());
     int count = 0;
     for (int length = 1; length <= 16; ++length)
-        count += table->bits[length];
-    spec.values.assign(table->huffval, table->huffval + count);
-    return spec;
+        count += stored->bits[length];
+    table.values.assign(stored->huffval, stored->huffval + count);
+    return table;
 }

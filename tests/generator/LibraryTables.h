@@ -7,7 +7,7 @@
 
 // The contents of one DHT table: bits[k] symbols have codes of k bits
 // (bits[0] unused, 0, as libjpeg keeps it), values in code order.
-struct HuffmanSpec {
+struct HuffmanTable {
     std::array<unsigned char, 17> bits{};
     std::vector<unsigned char> values;
 };
@@ -20,4 +20,4 @@ QuantValues IjgQuantTable(int quality, bool forceBaseline, int slot);
 
 // The typical Huffman tables of the JPEG standard's Annex K as libjpeg's
 // jpeg_set_defaults installs them: slot 0 luminance, slot 1 chrominance.
-HuffmanSpec StandardHuffmanTable(HuffmanClass tableClass, int slot);
+HuffmanTable StandardHuffmanTable(HuffmanClass tableClass, int slot);

@@ -126,7 +126,7 @@ JpegStreamBuilder& JpegStreamBuilder::Frame(unsigned char sofMarker, const JpegF
     return Segment(sofMarker, FramePayload(frame));
 }
 
-JpegStreamBuilder& JpegStreamBuilder::Dht(HuffmanClass tableClass, int slot, const HuffmanSpec& table)
+JpegStreamBuilder& JpegStreamBuilder::Dht(HuffmanClass tableClass, int slot, const HuffmanTable& table)
 {
     std::vector<unsigned char> payload;
     PutNibbles(payload, static_cast<int>(tableClass), slot);
@@ -166,8 +166,8 @@ JpegStreamBuilder& JpegStreamBuilder::Scan(const std::vector<int>& components)
     Sos(components);
     std::vector<ScanTables> tables;
     for (const int index : components) {
-        const std::optional<HuffmanSpec>& dc = m_dcTables.at(HuffmanSlotOf(index));
-        const std::optional<HuffmanSpec>& ac = m_acTables.at(HuffmanSlotOf(index));
+        const std::optional<HuffmanTable>& dc = m_dcTables.at(HuffmanSlotOf(index));
+        const std::optional<HuffmanTable>& ac = m_acTables.at(HuffmanSlotOf(index));
         if (!dc || !ac)
             throw std::logic_error("a scan needs its DHT tables before it");
         tables.push_back(ScanTables{&*dc, &*ac});

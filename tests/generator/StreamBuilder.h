@@ -50,7 +50,7 @@ public:
     JpegStreamBuilder& Dqt(const std::vector<DqtEntry>& tables);
     JpegStreamBuilder& Dqt(int table, const QuantValues& values, bool sixteenBit = false);
     JpegStreamBuilder& Frame(unsigned char sofMarker, const JpegFrame& frame);
-    JpegStreamBuilder& Dht(HuffmanClass tableClass, int slot, const HuffmanSpec& table);
+    JpegStreamBuilder& Dht(HuffmanClass tableClass, int slot, const HuffmanTable& table);
     // The Annex K tables: DC and AC slot 0 (luminance) and 1 (chrominance).
     JpegStreamBuilder& StandardDht();
     // SOS header for frame components by index; the first frame component
@@ -64,8 +64,8 @@ public:
 private:
     std::vector<unsigned char> m_bytes;
     std::optional<JpegFrame> m_frame;
-    std::array<std::optional<HuffmanSpec>, 4> m_dcTables;
-    std::array<std::optional<HuffmanSpec>, 4> m_acTables;
+    std::array<std::optional<HuffmanTable>, 4> m_dcTables;
+    std::array<std::optional<HuffmanTable>, 4> m_acTables;
 };
 
 // Every component of a frame, in frame order, for Sos and Scan.

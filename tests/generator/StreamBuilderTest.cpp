@@ -90,10 +90,10 @@ TEST(StreamBuilder, ScanNeedsFrameAndTables)
 // and "10000001" EOB. One block is 0 10000001: the padded second byte is 0xFF.
 TEST(StreamBuilder, StuffsAnFFByteAndLibjpegDecodesIt)
 {
-    HuffmanSpec dc;
+    HuffmanTable dc;
     dc.bits[1] = 1;
     dc.values = {0x00};
-    HuffmanSpec ac;
+    HuffmanTable ac;
     ac.bits[1] = 1;
     ac.bits[8] = 2;
     ac.values = {0x01, 0x02, 0x00};
@@ -112,10 +112,10 @@ TEST(StreamBuilder, StuffsAnFFByteAndLibjpegDecodesIt)
 TEST(StreamBuilder, CountsBlocksOfInterleavedAndSingleScans)
 {
     // 24x8 at 2x1 / 1x1: two MCUs of Y Y Cb; a Cb-only scan has 2 blocks (12 pixels wide).
-    HuffmanSpec dc;
+    HuffmanTable dc;
     dc.bits[2] = 1;
     dc.values = {0x00}; // "00"
-    HuffmanSpec ac = dc;  // EOB "00"
+    HuffmanTable ac = dc;  // EOB "00"
     const JpegFrame frame{8, 24, 8, {{1, 2, 1, 0}, {2, 1, 1, 0}}};
     const ScanTables tables{&dc, &ac};
     // Zero bits, 4 per block, padded with ones.

@@ -1,0 +1,91 @@
+#include "about/HelpIcon.h"
+
+#include "about/ShellOpen.h"
+#include "framework/WinApp.h"
+#include "res/resource.h"
+
+#if __has_include("about/AboutDlg.h")
+#include "about/AboutDlg.h"
+#define QUANTLENS_HAS_ABOUT_BOX 1
+#endif
+
+BEGIN_MESSAGE_MAP(CHelpIcon, CStatic)
+    ON_CONTROL_REFLECT(STN_CLICKED, OnClicked)
+    ON_WM_SETCURSOR()
+    ON_WM_MOUSEMOVE()
+END_MESSAGE_MAP()
+
+void CHelpIcon::PreSubclassWindow()
+{
+    ModifyStyle(0, SS_NOTIFY);
+    if (m_nMode != ModeInert && m_hCursor == nullptr)
+        m_hCursor = LoadCursorW(AfxGetResourceHandle(), MAKEINTRESOURCEW(IDR_HAND_CURSOR));
+    CStatic::PreSubclassWindow();
+}
+
+void CHelpIcon::SetIconImage(WORD nIconID, int nSide)
+{
+    if (nSide <= 32)
+        return;
+    if (nSide <= 48)
+        nSide = 48;
+    HICON icon = static_cast<HICON>(LoadImageW(AfxGetResourceHandle(), MAKEINTRESOURCEW(nIconID),
+                                               IMAGE_ICON, nSide, nSide, LR_DEFAULTCOLOR));
+    if (icon == nullptr)
+        return;
+    ModifyStyle(0, SS_CENTERIMAGE | SS_REALSIZEIMAGE);
+    HICON previous = SetIcon(icon);
+    if (previous != nullptr)
+        DestroyIcon(previous);
+    SetWindowPos(nullptr, 0, 0, nSide, nSide, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+BOOL CHelpIcon::OnSetCursor(CWnd*, UINT, UINT)
+{
+    if (m_hCursor == nullptr)
+        return FALSE;
+    ::SetCursor(m_hCursor);
+    return TRUE;
+}
+
+void CHelpIcon::SetHovering(bool hovering)
+{
+    m_bHovering = hovering;
+    if (hovering)
+        SetCapture();
+    else
+        ReleaseCapture();
+    RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+}
+
+void CHelpIcon::OnMouseMove(UINT, POINT point)
+{
+    Default();
+    if (m_nMode == ModeInert)
+        return;
+    if (!m_bHovering) {
+        // Capture keeps the moves coming once the pointer leaves, so that
+        // leaving can be noticed.
+        m_bHovering = TRUE;
+        RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+        SetCapture();
+        return;
+    }
+    RECT client;
+    GetClientRect(&client);
+    if (!PtInRect(&client, point))
+        SetHovering(false);
+}
+
+void CHelpIcon::OnClicked()
+{
+    SetHovering(false);
+    if (m_nMode == ModeAbout) {
+#ifdef QUANTLENS_HAS_ABOUT_BOX
+        CAboutDlg about;
+        about.DoModal();
+#endif
+    } else if (m_nMode == ModeHelpPage) {
+        OpenHelpPage();
+    }
+}
