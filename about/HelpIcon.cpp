@@ -1,13 +1,9 @@
 #include "about/HelpIcon.h"
 
+#include "about/AboutDlg.h"
 #include "about/ShellOpen.h"
 #include "framework/WinApp.h"
 #include "res/resource.h"
-
-#if __has_include("about/AboutDlg.h")
-#include "about/AboutDlg.h"
-#define QUANTLENS_HAS_ABOUT_BOX 1
-#endif
 
 BEGIN_MESSAGE_MAP(CHelpIcon, CStatic)
     ON_CONTROL_REFLECT(STN_CLICKED, OnClicked)
@@ -81,10 +77,8 @@ void CHelpIcon::OnClicked()
 {
     SetHovering(false);
     if (m_nMode == ModeAbout) {
-#ifdef QUANTLENS_HAS_ABOUT_BOX
         CAboutDlg about;
         about.DoModal();
-#endif
     } else if (m_nMode == ModeHelpPage) {
         OpenHelpPage();
     }

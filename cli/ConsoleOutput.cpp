@@ -5,34 +5,79 @@
 #include <cstdio>
 
 #ifdef _WIN32
+#include <fcntl.h>
 #include <io.h>
 #include <windows.h>
+#else
+#include <unistd.h>
 #endif
 
 namespace {
 
+const size_t kOutputBufferSize = 1 << 16;
+
 #ifdef _WIN32
-// A console takes wide text directly; a redirected stream gets UTF-8.
-bool WriteConsoleText(std::FILE* stream, const std::wstring& text)
+
+// The console behind stream, or null when it goes elsewhere.
+HANDLE ConsoleOf(std::FILE* stream)
 {
     HANDLE handle = reinterpret_cast<HANDLE>(_get_osfhandle(_fileno(stream)));
     DWORD mode = 0;
-    if (handle == INVALID_HANDLE_VALUE || !GetConsoleMode(handle, &mode))
-        return false;
+    return handle != INVALID_HANDLE_VALUE && GetConsoleMode(handle, &mode) ? handle : nullptr;
+}
+
+// Standard streams do not change their target while the program runs.
+HANDLE CachedConsoleOf(std::FILE* stream)
+{
+    static const HANDLE out = ConsoleOf(stdout);
+    static const HANDLE err = ConsoleOf(stderr);
+    return stream == stdout ? out : err;
+}
+
+bool IsConsole(std::FILE* stream)
+{
+    return CachedConsoleOf(stream) != nullptr;
+}
+
+// A console takes wide text directly.
+void WriteConsoleText(std::FILE* stream, const std::wstring& text)
+{
     std::fflush(stream);
     DWORD written = 0;
-    return WriteConsoleW(handle, text.data(), static_cast<DWORD>(text.size()), &written, nullptr) != FALSE;
+    WriteConsoleW(CachedConsoleOf(stream), text.data(), static_cast<DWORD>(text.size()), &written, nullptr);
 }
+
+#else
+
+bool IsConsole(std::FILE*)
+{
+    return false;
+}
+
+void WriteConsoleText(std::FILE*, const std::wstring&) {}
+
 #endif
+
+bool IsTerminal(std::FILE* stream)
+{
+#ifdef _WIN32
+    return IsConsole(stream);
+#else
+    return isatty(fileno(stream)) != 0;
+#endif
+}
+
+void WriteBytes(std::FILE* stream, const std::string& bytes)
+{
+    std::fwrite(bytes.data(), 1, bytes.size(), stream);
+}
 
 void Write(std::FILE* stream, const std::wstring& text)
 {
-#ifdef _WIN32
-    if (WriteConsoleText(stream, text))
-        return;
-#endif
-    const std::string bytes = WideToUtf8(text);
-    std::fwrite(bytes.data(), 1, bytes.size(), stream);
+    if (IsConsole(stream))
+        WriteConsoleText(stream, text);
+    else
+        WriteBytes(stream, WideToUtf8(text));
 }
 
 } // namespace
@@ -44,10 +89,28 @@ void WriteOut(const std::wstring& text)
 
 void WriteOutUtf8(const std::string& text)
 {
-    Write(stdout, Utf8ToWide(text));
+    if (IsConsole(stdout))
+        WriteConsoleText(stdout, Utf8ToWide(text));
+    else
+        WriteBytes(stdout, text);
 }
 
 void WriteErr(const std::wstring& text)
 {
     Write(stderr, text);
+}
+
+void PrepareStandardStreams()
+{
+#ifdef _WIN32
+    _setmode(_fileno(stdout), _O_BINARY);
+    _setmode(_fileno(stderr), _O_BINARY);
+#endif
+    if (!IsTerminal(stdout))
+        std::setvbuf(stdout, nullptr, _IOFBF, kOutputBufferSize);
+}
+
+bool StandardErrorIsTerminal()
+{
+    return IsTerminal(stderr);
 }

@@ -7,3 +7,12 @@
 void WriteOut(const std::wstring& text);
 void WriteOutUtf8(const std::string& text);
 void WriteErr(const std::wstring& text);
+
+// Prepares standard output and standard error for UTF-8 bytes: on Windows
+// they stop turning "\n" into "\r\n", so files and pipes get exactly the
+// bytes written. Standard output gets a large buffer when it goes to a file
+// or a pipe, so that a long batch costs few writes. Call before any output.
+void PrepareStandardStreams();
+
+// Whether standard error is a terminal (a console on Windows).
+bool StandardErrorIsTerminal();

@@ -2,6 +2,7 @@
 
 #include "framework/TextEncoding.h"
 
+#include <charconv>
 #include <cstdio>
 
 void JsonWriter::BeforeValue()
@@ -49,31 +50,39 @@ void JsonWriter::Key(const char* name)
 void JsonWriter::String(const std::wstring& value)
 {
     BeforeValue();
+    const std::string utf8 = WideToUtf8(value);
     m_text += '"';
-    for (char c : WideToUtf8(value)) {
+    // Runs of characters that need no escape are copied whole.
+    size_t runStart = 0;
+    for (size_t i = 0; i < utf8.size(); ++i) {
+        const unsigned char c = static_cast<unsigned char>(utf8[i]);
+        if (c >= 0x20 && c != '"' && c != '\\')
+            continue;
+        m_text.append(utf8, runStart, i - runStart);
+        runStart = i + 1;
         switch (c) {
         case '"': m_text += "\\\""; break;
         case '\\': m_text += "\\\\"; break;
         case '\n': m_text += "\\n"; break;
         case '\r': m_text += "\\r"; break;
         case '\t': m_text += "\\t"; break;
-        default:
-            if (static_cast<unsigned char>(c) < 0x20) {
-                char escaped[8];
-                std::snprintf(escaped, sizeof escaped, "\\u%04x", static_cast<unsigned>(c));
-                m_text += escaped;
-            } else {
-                m_text += c;
-            }
+        default: {
+            char escaped[8];
+            std::snprintf(escaped, sizeof escaped, "\\u%04x", static_cast<unsigned>(c));
+            m_text += escaped;
+        }
         }
     }
+    m_text.append(utf8, runStart, std::string::npos);
     m_text += '"';
 }
 
 void JsonWriter::Int(long long value)
 {
     BeforeValue();
-    m_text += std::to_string(value);
+    char digits[24];
+    const std::to_chars_result result = std::to_chars(digits, digits + sizeof digits, value);
+    m_text.append(digits, result.ptr);
 }
 
 void JsonWriter::Double(double value)

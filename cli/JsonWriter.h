@@ -18,6 +18,8 @@ public:
     void Bool(bool value);
 
     const std::string& Text() const { return m_text; }
+    // Hands the text over, leaving the writer empty.
+    std::string TakeText() { return std::move(m_text); }
 
 private:
     void BeforeValue();

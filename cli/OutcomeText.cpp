@@ -1,7 +1,18 @@
 #include "cli/OutcomeText.h"
 
+#include "cli/IjgMatchText.h"
 #include "cli/JsonWriter.h"
 #include "cli/ReportFields.h"
+#include "inspect/NumberText.h"
+
+const wchar_t* StatusName(InspectionOutcome::Status status)
+{
+    switch (status) {
+    case InspectionOutcome::Status::Ok: return L"ok";
+    case InspectionOutcome::Status::Refused: return L"refused";
+    default: return L"error";
+    }
+}
 
 namespace {
 
@@ -12,15 +23,6 @@ std::wstring WithUnixLineBreaks(const std::wstring& text)
         if (c != L'\r')
             result += c;
     return result;
-}
-
-const wchar_t* StatusName(InspectionOutcome::Status status)
-{
-    switch (status) {
-    case InspectionOutcome::Status::Ok: return L"ok";
-    case InspectionOutcome::Status::Refused: return L"refused";
-    default: return L"error";
-    }
 }
 
 void WriteIntArray(JsonWriter& json, const char* key, const std::int32_t* values, int count)
@@ -80,31 +82,53 @@ void WriteReport(JsonWriter& json, const InspectionReport& report)
     json.EndObject();
 }
 
+void WriteIjgMatch(JsonWriter& json, const std::vector<IjgMatches>& perTable)
+{
+    json.Key("ijgMatch");
+    json.BeginArray();
+    for (const IjgMatches& matches : perTable) {
+        json.BeginArray();
+        for (const IjgMatch& match : matches) {
+            json.BeginObject();
+            json.Key("quality"); json.Int(match.quality);
+            json.Key("baseline"); json.Bool(match.baseline);
+            json.EndObject();
+        }
+        json.EndArray();
+    }
+    json.EndArray();
+}
+
 } // namespace
 
-std::wstring OutcomeText(const std::wstring& path, const InspectionOutcome& outcome)
+std::wstring OutcomeText(const FileReport& file)
 {
-    std::wstring text = L"文件: " + path + L"\n";
+    const InspectionOutcome& outcome = file.outcome;
+    std::wstring text = L"文件: " + file.path + L"\n";
     if (outcome.status != InspectionOutcome::Status::Ok)
         return text + outcome.message + L"\n";
     for (const ReportField& field : kReportFields)
         text += std::wstring(field.label) + L" " + outcome.report.*field.text + field.unit + L"\n";
+    for (size_t t = 0; t < file.ijgMatch.size(); ++t)
+        text += L"量化表 " + IntText(static_cast<long long>(t) + 1) + L": " + IjgMatchText(file.ijgMatch[t]) + L"\n";
     return text + L"\n" + WithUnixLineBreaks(outcome.tablesText) + L"\n";
 }
 
-std::string OutcomeJson(const std::wstring& path, const InspectionOutcome& outcome)
+std::string OutcomeJson(const FileReport& file)
 {
+    const InspectionOutcome& outcome = file.outcome;
     JsonWriter json;
     json.BeginObject();
-    json.Key("path"); json.String(path);
+    json.Key("path"); json.String(file.path);
     json.Key("status"); json.String(StatusName(outcome.status));
     if (outcome.status != InspectionOutcome::Status::Ok) {
         json.Key("message"); json.String(outcome.message);
     } else {
         WriteFacts(json, outcome.facts);
         WriteReport(json, outcome.report);
+        WriteIjgMatch(json, file.ijgMatch);
         json.Key("tablesText"); json.String(outcome.tablesText);
     }
     json.EndObject();
-    return json.Text();
+    return json.TakeText();
 }

@@ -1,11 +1,15 @@
 #pragma once
 
-#include "inspect/InspectionRun.h"
+#include "cli/FileReport.h"
 
 #include <string>
 
-// The human-readable report of one inspected file, lines ending in "\n".
-std::wstring OutcomeText(const std::wstring& path, const InspectionOutcome& outcome);
+// The human-readable report of one file, lines ending in "\n": the report
+// fields with their labels, one exact-match line per found table, the tables.
+std::wstring OutcomeText(const FileReport& file);
 
-// One JSON object (no line break) describing one inspected file.
-std::string OutcomeJson(const std::wstring& path, const InspectionOutcome& outcome);
+// One JSON object (no line break) describing one file.
+std::string OutcomeJson(const FileReport& file);
+
+// "ok", "refused" or "error", as the JSON and CSV outputs name the status.
+const wchar_t* StatusName(InspectionOutcome::Status status);

@@ -1,83 +1,181 @@
 #include "cli/ReportCommand.h"
 
 #include "cli/ConsoleOutput.h"
+#include "cli/FileReport.h"
+#include "cli/FileWalk.h"
+#include "cli/OutcomeCsv.h"
 #include "cli/OutcomeText.h"
-#include "inspect/InspectionRun.h"
+#include "cli/OrderedParallel.h"
+#include "cli/ProgressLine.h"
+#include "framework/TextEncoding.h"
+
+#include <algorithm>
+#include <cwchar>
+#include <thread>
 
 namespace {
 
 const wchar_t kUsage[] =
-    L"用法: quantlens-report [--json] 文件...\n"
-    L"Usage: quantlens-report [--json] FILE...\n"
+    L"用法: quantlens-report [-r] [--json | --csv] 路径...\n"
+    L"Usage: quantlens-report [-r] [--json | --csv] PATH...\n"
     L"\n"
     L"Inspects each JPEG file's headers as Quantlens does (the same source-file\n"
-    L"check, header reader, quality estimate and report) and prints the report.\n"
+    L"check, header reader, quality estimate and report) and prints the report,\n"
+    L"with every IJG quality and baseline forcing that reproduces each table exactly.\n"
     L"\n"
-    L"  --json   one JSON object per file per line instead of text\n"
-    L"  --help   this text\n"
-    L"  --       every later argument is a file name\n"
+    L"  -r, --recursive  walk named folders: every .jpg/.jpeg file below them, in\n"
+    L"                   name order, without following symbolic links\n"
+    L"  --json           one JSON object per file per line instead of text\n"
+    L"  --csv            one CSV row per file after a header row (RFC 4180)\n"
+    L"  -j, --jobs N     inspect with N threads (default: one per processor);\n"
+    L"                   the output keeps the order of the files\n"
+    L"  --help           this text\n"
+    L"  --               every later argument is a path\n"
     L"\n"
     L"A refused or unreadable file is named on standard error with its message;\n"
     L"the other files go on. Exit status: 0 all reported, 1 any file failed,\n"
     L"2 usage error.\n";
 
+enum class Format { Text, Json, Csv };
+
+const unsigned kMaximumJobs = 64;
+
+unsigned DefaultJobs()
+{
+    return std::clamp(std::thread::hardware_concurrency(), 1u, kMaximumJobs);
+}
+
 struct ReportOptions
 {
-    bool json = false;
+    Format format = Format::Text;
+    bool recursive = false;
+    unsigned jobs = DefaultJobs();
     bool help = false;
-    std::vector<std::wstring> files;
-    std::wstring badOption;
+    std::vector<std::wstring> paths;
+    std::wstring problem;   // the first usage error found
 };
+
+void Complain(ReportOptions& options, const std::wstring& problem)
+{
+    if (options.problem.empty())
+        options.problem = problem;
+}
+
+void SetFormat(ReportOptions& options, Format format)
+{
+    if (options.format != Format::Text && options.format != format)
+        Complain(options, L"--json and --csv exclude each other");
+    options.format = format;
+}
+
+// A job count from 1 to kMaximumJobs, or 0 when text is not one.
+unsigned ParseJobs(const std::wstring& text)
+{
+    wchar_t* end = nullptr;
+    const unsigned long jobs = std::wcstoul(text.c_str(), &end, 10);
+    const bool valid = !text.empty() && text[0] != L'-' && *end == L'\0' && jobs >= 1 && jobs <= kMaximumJobs;
+    return valid ? static_cast<unsigned>(jobs) : 0;
+}
 
 ReportOptions ParseOptions(const std::vector<std::wstring>& args)
 {
     ReportOptions options;
-    bool onlyFiles = false;
-    for (const std::wstring& arg : args) {
-        if (onlyFiles || arg.empty() || arg[0] != L'-' || arg == L"-")
-            options.files.push_back(arg);
+    bool onlyPaths = false;
+    for (size_t i = 0; i < args.size(); ++i) {
+        const std::wstring& arg = args[i];
+        if (onlyPaths || arg.empty() || arg[0] != L'-' || arg == L"-")
+            options.paths.push_back(arg);
         else if (arg == L"--")
-            onlyFiles = true;
+            onlyPaths = true;
         else if (arg == L"--json")
-            options.json = true;
+            SetFormat(options, Format::Json);
+        else if (arg == L"--csv")
+            SetFormat(options, Format::Csv);
+        else if (arg == L"-r" || arg == L"--recursive")
+            options.recursive = true;
+        else if (arg == L"-j" || arg == L"--jobs")
+            options.jobs = i + 1 < args.size() ? ParseJobs(args[++i]) : 0;
         else if (arg == L"--help" || arg == L"-h")
             options.help = true;
-        else if (options.badOption.empty())
-            options.badOption = arg;
+        else
+            Complain(options, L"unknown option " + arg);
     }
+    if (options.jobs == 0)
+        Complain(options, L"-j needs a number of threads from 1 to " + std::to_wstring(kMaximumJobs));
+    if (options.paths.empty())
+        Complain(options, L"no path given");
     return options;
 }
 
-bool ReportFile(const std::wstring& path, const ReportOptions& options, bool first)
+// One file's output and, when it failed, its line for standard error.
+struct RenderedFile
 {
-    const InspectionOutcome outcome = InspectSourceFile(path);
-    if (options.json)
-        WriteOutUtf8(OutcomeJson(path, outcome) + "\n");
-    else
-        WriteOut((first ? L"" : L"\n") + OutcomeText(path, outcome));
-    if (outcome.status == InspectionOutcome::Status::Ok)
-        return true;
-    WriteErr(path + L": " + outcome.message + L"\n");
-    return false;
+    std::string output;     // UTF-8 in the chosen format
+    std::wstring failure;   // "path: message\n", empty when the file was reported
+};
+
+std::string FormatOutput(const FileReport& file, Format format)
+{
+    switch (format) {
+    case Format::Json:
+        return OutcomeJson(file) + "\n";
+    case Format::Csv:
+        return OutcomeCsvLine(file);
+    case Format::Text:
+        break;
+    }
+    return WideToUtf8(OutcomeText(file));
+}
+
+RenderedFile Render(const WalkItem& item, Format format, const IjgMatchFinder& finder)
+{
+    const FileReport file =
+        item.unreadableFolder ? UnreadableFolderReport(item.path) : InspectFile(item.path, finder);
+    RenderedFile rendered{FormatOutput(file, format), std::wstring()};
+    if (!Succeeded(file))
+        rendered.failure = file.path + L": " + file.outcome.message + L"\n";
+    return rendered;
+}
+
+// Reports every item, in order; true when all succeeded.
+bool ReportAll(const std::vector<WalkItem>& items, const ReportOptions& options)
+{
+    const IjgMatchFinder finder;
+    ProgressLine progress(items.size());
+    if (options.format == Format::Csv)
+        WriteOutUtf8(CsvHeaderLine());
+    bool allReported = true;
+    ForEachInOrder(
+        items.size(), options.jobs,
+        [&](size_t i) { return Render(items[i], options.format, finder); },
+        [&](size_t i, RenderedFile&& file) {
+            if (options.format == Format::Text && i > 0)
+                WriteOutUtf8("\n");
+            WriteOutUtf8(file.output);
+            if (!file.failure.empty()) {
+                allReported = false;
+                progress.Clear();
+                WriteErr(file.failure);
+            }
+            progress.Update(i + 1);
+        });
+    return allReported;
 }
 
 } // namespace
 
 int RunReportCommand(const std::vector<std::wstring>& args)
 {
+    PrepareStandardStreams();
     const ReportOptions options = ParseOptions(args);
     if (options.help) {
         WriteOut(kUsage);
         return 0;
     }
-    if (!options.badOption.empty() || options.files.empty()) {
-        if (!options.badOption.empty())
-            WriteErr(L"quantlens-report: unknown option " + options.badOption + L"\n");
-        WriteErr(kUsage);
+    if (!options.problem.empty()) {
+        WriteErr(L"quantlens-report: " + options.problem + L"\n" + kUsage);
         return 2;
     }
-    bool allReported = true;
-    for (size_t i = 0; i < options.files.size(); ++i)
-        allReported = ReportFile(options.files[i], options, i == 0) && allReported;
+    const bool allReported = ReportAll(CollectPaths(options.paths, options.recursive), options);
     return allReported ? 0 : 1;
 }

@@ -1,5 +1,12 @@
 #include "framework/CmdTarget.h"
 
+const CRuntimeClass CCmdTarget::classInfo = {"CCmdTarget", nullptr};
+
+const CRuntimeClass* CCmdTarget::GetRuntimeClass() const
+{
+    return &classInfo;
+}
+
 const AFX_MSGMAP* CCmdTarget::GetThisMessageMap()
 {
     static const AFX_MSGMAP_ENTRY entries[] = {{0, 0, 0, nullptr}};

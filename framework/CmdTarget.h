@@ -1,6 +1,7 @@
 #pragma once
 
 #include "framework/MessageMap.h"
+#include "framework/RuntimeClass.h"
 
 // Root of every class with a message map: the application and all windows.
 class CCmdTarget
@@ -10,6 +11,11 @@ public:
     CCmdTarget(const CCmdTarget&) = delete;
     CCmdTarget& operator=(const CCmdTarget&) = delete;
     virtual ~CCmdTarget() = default;
+
+    // Run-time class information, root of the window classes' chain.
+    static const CRuntimeClass classInfo;
+    virtual const CRuntimeClass* GetRuntimeClass() const;
+    bool IsKindOf(const CRuntimeClass* cls) const { return GetRuntimeClass()->IsDerivedFrom(cls); }
 
     // Runs the map entry for command nID with notification code nCode;
     // false when no entry handles it.

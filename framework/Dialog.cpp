@@ -5,6 +5,8 @@
 #include "framework/MessageLoop.h"
 #include "framework/WinApp.h"
 
+IMPLEMENT_RUNTIME_CLASS(CDialog, CWnd)
+
 BEGIN_MESSAGE_MAP(CDialog, CWnd)
     ON_COMMAND(IDOK, OnOK)
     ON_COMMAND(IDCANCEL, OnCancel)

@@ -7,6 +7,7 @@
 // system's dialog procedure does the default processing.
 class CDialog : public CWnd
 {
+    DECLARE_RUNTIME_CLASS(CDialog)
 public:
     explicit CDialog(UINT nIDTemplate, CWnd* pParentWnd = nullptr);
     // For a template in memory, given later to CreateIndirect or InitModalIndirect.

@@ -12,6 +12,8 @@ const size_t kFileNameChars = 32768;
 
 } // namespace
 
+IMPLEMENT_RUNTIME_CLASS(CFileDialog, CDialog)
+
 CFileDialog::CFileDialog(BOOL bOpenFileDialog, LPCWSTR lpszDefExt, LPCWSTR lpszFileName,
                          DWORD dwFlags, LPCWSTR lpszFilter, CWnd* pParentWnd)
     : m_ofn(), m_bOpenFileDialog(bOpenFileDialog), m_szFileName(kFileNameChars, L'\0')

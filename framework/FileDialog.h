@@ -12,6 +12,7 @@
 // dialog is created, OnInitDone when it has finished initialising).
 class CFileDialog : public CDialog
 {
+    DECLARE_RUNTIME_CLASS(CFileDialog)
 public:
     // lpszFilter: pairs of description and pattern separated by '|', ended
     // by "||", e.g. "JPEG Files(*.jpg)|*.jpg;*.jpeg|All Files(*.*)|*.*||".

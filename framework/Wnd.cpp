@@ -47,6 +47,8 @@ LRESULT ResultAfterException(HWND hWnd, UINT message)
 
 } // namespace
 
+IMPLEMENT_RUNTIME_CLASS(CWnd, CCmdTarget)
+
 CWnd::~CWnd()
 {
     if (m_hWnd != nullptr && FromHandlePermanent(m_hWnd) == this) {

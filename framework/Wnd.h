@@ -12,6 +12,7 @@ class CDataExchange;
 // go of the window, so that it can be attached to a new one.
 class CWnd : public CCmdTarget
 {
+    DECLARE_RUNTIME_CLASS(CWnd)
 public:
     CWnd() = default;
     ~CWnd() override;

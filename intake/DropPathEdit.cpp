@@ -31,8 +31,10 @@ void CDropPathEdit::PreSubclassWindow()
 
 void CDropPathEdit::OnDropFiles(HDROP hDropInfo)
 {
-    if (!m_bAcceptFiles)
+    if (!m_bAcceptFiles) {
+        DragFinish(hDropInfo);
         return;
+    }
     const std::wstring path = FirstDroppedPath(hDropInfo);
     DragFinish(hDropInfo);
     HandOver(path);

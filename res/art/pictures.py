@@ -148,6 +148,18 @@ def main_icon(size):
 
 # ---------------------------------------------------------------- help icon
 
+def question_mark(c, s, dx=0.0, dy=0.0):
+    """A hook, a short stem and a dot, centred on (c + dx, c + dy); s is the
+    scale of a 32-pixel icon."""
+    x, y, stroke = c + dx, c + dy, 2.1 * s
+    hook = Arc(x, y - 3.4 * s, 5.0 * s, 165, 415, stroke)
+    end_x, end_y = hook.point(hook.start + hook.span)
+    return (hook
+            | Capsule(end_x, end_y, x, y + 3.0 * s, stroke)
+            | Capsule(x, y + 3.0 * s, x, y + 4.2 * s, stroke)
+            | Circle(x, y + 9.4 * s, 2.3 * s))
+
+
 def help_icon(size):
     """A blue ball with a white question mark."""
     s = size / 32.0
@@ -160,18 +172,8 @@ def help_icon(size):
                        hex_colour('6cb6ff'), hex_colour('1555b5')))
     shine = Circle(c, c - 0.42 * r, 0.62 * r) & Circle(c, c, r - 1.6 * s)
     canvas.fill(shine, linear(c, c - r, hex_colour('ffffff', 0.60), c, c, hex_colour('ffffff', 0.0)))
-
-    # The question mark: a hook, a short stem and a dot, with a faint shadow.
-    stroke = 2.1 * s
-    hook_r = 5.0 * s
-    hx, hy = c, c - 3.4 * s
-    hook = Arc(hx, hy, hook_r, 165, 415, stroke)
-    end_x, end_y = hook.point(hook.start + hook.span)
-    mark = (hook
-            | Capsule(end_x, end_y, c, c + 3.0 * s, stroke)
-            | Capsule(c, c + 3.0 * s, c, c + 4.2 * s, stroke)
-            | Circle(c, c + 9.4 * s, 2.3 * s))
-    canvas.fill(mark, hex_colour('ffffff'))
+    canvas.fill(question_mark(c, s, 0.35 * s, 0.6 * s), hex_colour('08306b', 0.45))
+    canvas.fill(question_mark(c, s), hex_colour('ffffff'))
     return canvas
 
 

@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # Shared by the scripts: the repository root and plain messages.
 # Source it; it defines QUANTLENS_ROOT from its own location.
 

@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # Wine settings shared by the scripts: the project's own prefixes under build/, quiet logs,
 # no Mono/Gecko prompts, a UTF-8 locale (Wine cannot make Chinese file names without one),
 # WenQuanYi Zen Hei for the Chinese dialog font and no crash dialog (a crash exits with 5).
@@ -60,38 +61,37 @@ wine_registry_settings() {
 }
 
 # Creates the selected prefix and applies the settings once; later calls return at once.
-# A lock keeps parallel test runs from preparing it twice.
+# A new prefix is made under a temporary name and renamed when complete, so that an
+# interrupted first run leaves nothing half made. A lock keeps parallel test runs from
+# preparing it twice.
 wine_prefix_ready() {
   local stamp=$WINEPREFIX/.quantlens-settings id
   id=$(wine_registry_settings | sha256sum | cut -c1-16)
-  [[ -f $stamp && $(<"$stamp") == "$id" ]] && return
+  [[ -f $stamp && $(<"$stamp") == "$id" ]] && return 0
   mkdir -p "$(dirname "$WINEPREFIX")"
   (
     flock 9
     [[ -f $stamp && $(<"$stamp") == "$id" ]] && exit 0
     note "preparing the Wine prefix $WINEPREFIX (once)"
-    local log=$WINEPREFIX.log reg
-    # The Wine processes must not inherit the lock: the wineserver outlives this block.
-    if [[ ! -f $WINEPREFIX/system.reg ]]; then
+    local target=$WINEPREFIX log=$WINEPREFIX.log
+    if [[ ! -d $target ]]; then
+      export WINEPREFIX=$target.new
+      rm -rf "$WINEPREFIX"
+      # The Wine processes must not inherit the lock: the wineserver outlives this block.
       "$WINE_LOADER" wineboot --init 9>&- >"$log" 2>&1 || { cat "$log" >&2; die "wineboot failed"; }
     fi
-    # regedit takes non-ASCII value names only from a UTF-16LE file with a byte-order mark.
-    reg=$WINEPREFIX/quantlens-settings.reg
-    { printf '\xff\xfe'; wine_registry_settings | iconv -f UTF-8 -t UTF-16LE; } >"$reg"
-    "$WINE_LOADER" regedit /S "Z:${reg//\//\\}" 9>&- >>"$log" 2>&1 ||
-      { cat "$log" >&2; die "regedit failed"; }
-    # The registry reaches the disk when the wineserver ends.
-    wineserver -w 9>&-
-    echo "$id" >"$stamp"
+    wine_apply_settings "$log" 9>&-
+    echo "$id" >"$WINEPREFIX/.quantlens-settings"
+    [[ $WINEPREFIX == "$target" ]] || mv "$WINEPREFIX" "$target"
   ) 9>"$WINEPREFIX.lock"
 }
 
-# Waits (at most a minute) until no Wine process of the project's prefixes is left,
-# so that the display they use can go away without breaking them.
-wine_wait_idle() {
-  local prefix
-  for prefix in ${QUANTLENS_WINEPREFIX:+"$QUANTLENS_WINEPREFIX"} "$QUANTLENS_ROOT"/build/wineprefix-win*; do
-    [[ -d $prefix ]] || continue
-    WINEPREFIX=$prefix timeout 60 wineserver -w 2>/dev/null || true
-  done
+# wine_apply_settings LOG: writes the settings into the registry of WINEPREFIX.
+wine_apply_settings() {
+  local log=$1 reg=$WINEPREFIX/quantlens-settings.reg
+  # regedit takes non-ASCII value names only from a UTF-16LE file with a byte-order mark.
+  { printf '\xff\xfe'; wine_registry_settings | iconv -f UTF-8 -t UTF-16LE; } >"$reg"
+  "$WINE_LOADER" regedit /S "Z:${reg//\//\\}" >>"$log" 2>&1 || { cat "$log" >&2; die "regedit failed"; }
+  # The registry reaches the disk when the wineserver ends.
+  wineserver -w
 }

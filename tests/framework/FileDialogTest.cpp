@@ -28,6 +28,7 @@ public:
     bool m_bInitDialogAttached = false;
     int m_nInitDoneCalls = 0;
     HWND m_hWndChooser = nullptr;
+    bool m_bChooserHasButtons = false;
     BOOL m_bOwnerEnabled = TRUE;
 
 protected:
@@ -42,6 +43,7 @@ protected:
         ++m_nInitDoneCalls;
         CWnd* chooser = GetParent();
         m_hWndChooser = chooser->m_hWnd;
+        m_bChooserHasButtons = chooser->GetDlgItem(IDOK) != nullptr;
         m_bOwnerEnabled = IsWindowEnabled(GetWindow(m_hWndChooser, GW_OWNER));
         if (m_strPathToChoose.empty()) {
             chooser->PostMessage(WM_COMMAND, IDCANCEL);
@@ -83,8 +85,8 @@ TEST_F(FileChooser, HookAttachesTheObjectAndPassesOnInitDone)
     EXPECT_TRUE(chooser.m_bInitDialogAttached);
     EXPECT_EQ(1, chooser.m_nInitDoneCalls);
     // The object sits on the hook dialog inside the chooser window, which holds the buttons.
-    ASSERT_NE(nullptr, chooser.m_hWndChooser);
-    EXPECT_NE(nullptr, GetDlgItem(chooser.m_hWndChooser, IDOK));
+    EXPECT_NE(nullptr, chooser.m_hWndChooser);
+    EXPECT_TRUE(chooser.m_bChooserHasButtons);
     // Released when the chooser closed.
     EXPECT_EQ(nullptr, chooser.m_hWnd);
 }
@@ -105,7 +107,7 @@ TEST(FileDialogRecord, FilterPiecesAreSeparatedByNulAndEndWithAnEmptyOne)
     ASSERT_NE(nullptr, dialog.m_ofn.lpstrFilter);
     EXPECT_EQ(std::wstring(expected, sizeof expected / sizeof expected[0]),
               std::wstring(dialog.m_ofn.lpstrFilter, sizeof expected / sizeof expected[0]));
-    EXPECT_EQ(76u, dialog.m_ofn.lStructSize);
+    EXPECT_EQ(static_cast<DWORD>(OPENFILENAME_SIZE_VERSION_400W), dialog.m_ofn.lStructSize);
     EXPECT_EQ(static_cast<DWORD>(OFN_EXPLORER | OFN_ENABLEHOOK | OFN_ENABLESIZING),
               dialog.m_ofn.Flags & (OFN_EXPLORER | OFN_ENABLEHOOK | OFN_ENABLESIZING));
 }
@@ -115,6 +117,26 @@ TEST(FileDialogRecord, FileNameBufferHoldsTheLongestPathAndStartsWithTheGivenNam
     CFileDialog dialog(TRUE, nullptr, L"start.jpg");
     EXPECT_EQ(32768u, dialog.m_ofn.nMaxFile);
     EXPECT_EQ(L"start.jpg", dialog.GetPathName());
+}
+
+// A chooser class with run-time class information of its own.
+class NamedChooser : public CFileDialog
+{
+    DECLARE_RUNTIME_CLASS(NamedChooser)
+public:
+    NamedChooser() : CFileDialog(TRUE) {}
+};
+
+IMPLEMENT_RUNTIME_CLASS(NamedChooser, CFileDialog)
+
+TEST(FileDialogRecord, SubclassCarriesRunTimeClassInformationDownFromTheWindowClasses)
+{
+    NamedChooser chooser;
+    EXPECT_STREQ("NamedChooser", chooser.GetRuntimeClass()->m_lpszClassName);
+    EXPECT_TRUE(chooser.IsKindOf(RUNTIME_CLASS(CFileDialog)));
+    EXPECT_TRUE(chooser.IsKindOf(RUNTIME_CLASS(CDialog)));
+    EXPECT_TRUE(chooser.IsKindOf(RUNTIME_CLASS(CWnd)));
+    EXPECT_FALSE(CDialog().IsKindOf(RUNTIME_CLASS(CFileDialog)));
 }
 
 } // namespace

@@ -52,4 +52,3 @@ struct DialogTemplate {
 // Throws std::invalid_argument for a template that is not extended and
 // std::out_of_range for one that ends early.
 DialogTemplate ParseDialogTemplate(const std::string& bytes);
-

@@ -4,71 +4,16 @@
 #include "inspect/QualityEstimator.h"
 #include "tests/generator/ByteStreams.h"
 #include "tests/generator/JpegWriter.h"
-#include "tests/support/MiniJson.h"
-#include "tests/support/TempDir.h"
-#include "tests/unit/IjgRule.h"
+#include "tests/unit/IjgMatchOracle.h"
+#include "tests/unit/ReportProcess.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cstdio>
-#include <sstream>
+#include <map>
 
 namespace {
-
-struct CommandResult
-{
-    int status = -1;
-    std::string out;
-    std::string err;
-};
-
-std::string Quote(const std::wstring& arg)
-{
-    return "\"" + WideToUtf8(arg) + "\"";
-}
-
-// Runs quantlens-report with args; standard error goes to a file.
-CommandResult RunReport(const TempDir& dir, const std::vector<std::wstring>& args)
-{
-    const std::wstring errPath = dir.File(L"stderr.txt");
-    std::string command = Quote(Utf8ToWide(QUANTLENS_REPORT_EXE));
-    for (const std::wstring& arg : args)
-        command += " " + Quote(arg);
-    command += " 2>" + Quote(errPath);
-#ifdef _WIN32
-    // cmd.exe strips the outer quotes of a command that starts with one.
-    command = "\"" + command + "\"";
-    std::FILE* pipe = _wpopen(Utf8ToWide(command).c_str(), L"rb");
-#else
-    std::FILE* pipe = popen(command.c_str(), "r");
-#endif
-    CommandResult result;
-    if (pipe == nullptr)
-        return result;
-    char buffer[65536];
-    for (size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;)
-        result.out.append(buffer, n);
-#ifdef _WIN32
-    result.status = _pclose(pipe);
-#else
-    const int raw = pclose(pipe);
-    result.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-#endif
-    const std::vector<unsigned char> err = ReadBytes(errPath);
-    result.err.assign(err.begin(), err.end());
-    return result;
-}
-
-std::vector<JsonValue> JsonLines(const std::string& out)
-{
-    std::vector<JsonValue> lines;
-    std::istringstream in(out);
-    for (std::string line; std::getline(in, line);)
-        if (!line.empty() && line != "\r")
-            lines.push_back(ParseJson(line));
-    return lines;
-}
 
 std::string Fixed2(double value)
 {
@@ -94,11 +39,27 @@ int ImpliedEstimate(int quality, bool forced, bool luminance)
 
 std::string YesNo(bool same) { return same ? "是" : "否"; }
 
+// The settings of one table's "ijgMatch" list.
+std::vector<IjgSetting> Settings(const JsonValue& matches)
+{
+    std::vector<IjgSetting> settings;
+    for (const JsonValue& match : matches.array)
+        settings.push_back({static_cast<int>(match["quality"].number), match["baseline"].boolean});
+    return settings;
+}
+
+bool Contains(const std::vector<IjgSetting>& settings, IjgSetting wanted)
+{
+    return std::find(settings.begin(), settings.end(), wanted) != settings.end();
+}
+
 } // namespace
 
 TEST(ReportCommand, EveryIjgQualityWithAndWithoutForcing)
 {
     TempDir dir;
+    // In a folder of their own, walked with -r: 200 names overflow a Windows command line.
+    const std::wstring folder = dir.MakeDir(L"ijg");
     std::vector<std::wstring> files;
     for (bool forced : {true, false}) {
         for (int quality = 1; quality <= 100; ++quality) {
@@ -107,29 +68,27 @@ TEST(ReportCommand, EveryIjgQualityWithAndWithoutForcing)
             options.height = 16;
             options.quality = quality;
             options.forceBaseline = forced;
-            files.push_back(dir.Write(L"q" + std::to_wstring(quality) + (forced ? L"f" : L"u") + L".jpg",
-                                      WriteJpeg(options)));
+            files.push_back(folder + kSeparator + L"q" + std::to_wstring(quality) + (forced ? L"f" : L"u") + L".jpg");
+            WriteBytes(files.back(), WriteJpeg(options));
         }
     }
-    const CommandResult result = RunReport(dir, [&] {
-        std::vector<std::wstring> args = {L"--json"};
-        args.insert(args.end(), files.begin(), files.end());
-        return args;
-    }());
+    const CommandResult result = RunReport(dir, {L"--json", L"-r", folder});
     ASSERT_EQ(result.status, 0) << result.err;
-    const std::vector<JsonValue> lines = JsonLines(result.out);
-    ASSERT_EQ(lines.size(), files.size());
+    std::map<std::string, JsonValue> lineOfPath;
+    for (JsonValue& line : JsonLines(result.out))
+        lineOfPath[line["path"].string] = std::move(line);
+    ASSERT_EQ(lineOfPath.size(), files.size());
 
     struct Variance { int quality; const char* luma; const char* chroma; };
     const Variance variances[] = {{100, "6.13", "1.58"}, {95, "1.25", "0.26"}, {90, "1.14", "0.34"},
                                   {75, "0.81", "0.19"}, {50, "0.00", "0.00"}, {25, "0.00", "0.00"}};
-    for (size_t i = 0; i < lines.size(); ++i) {
+    for (size_t i = 0; i < files.size(); ++i) {
         const bool forced = i < 100;
         const int quality = static_cast<int>(i % 100) + 1;
         SCOPED_TRACE("quality " + std::to_string(quality) + (forced ? " forced" : " unforced"));
-        const JsonValue& line = lines[i];
+        ASSERT_EQ(lineOfPath.count(WideToUtf8(files[i])), 1u);
+        const JsonValue& line = lineOfPath[WideToUtf8(files[i])];
         ASSERT_EQ(line["status"].string, "ok");
-        EXPECT_EQ(line["path"].string, WideToUtf8(files[i]));
         const JsonValue& estimates = line["facts"]["estimates"];
         const int luma = static_cast<int>(estimates.array[0]["quality"].number);
         const int chroma = static_cast<int>(estimates.array[1]["quality"].number);
@@ -164,6 +123,16 @@ TEST(ReportCommand, EveryIjgQualityWithAndWithoutForcing)
         const bool lumaSame = IjgRuleTable(LuminanceBase, luma, !sixteenBit) == fileLuma;
         const bool chromaSame = IjgRuleTable(ChrominanceBase, chroma, !sixteenBit) == fileChroma;
         EXPECT_EQ(report["identity"].string, YesNo(lumaSame) + "/" + YesNo(chromaSame));
+        // The exact-match search names the true setting, and every other one
+        // that makes the same table.
+        const JsonValue& matches = line["ijgMatch"];
+        ASSERT_EQ(matches.array.size(), 2u);
+        const std::vector<IjgSetting> lumaMatches = Settings(matches.array[0]);
+        const std::vector<IjgSetting> chromaMatches = Settings(matches.array[1]);
+        EXPECT_TRUE(Contains(lumaMatches, {quality, forced}));
+        EXPECT_TRUE(Contains(chromaMatches, {quality, forced}));
+        EXPECT_EQ(lumaMatches, SettingsMaking(LuminanceBase, fileLuma));
+        EXPECT_EQ(chromaMatches, SettingsMaking(ChrominanceBase, fileChroma));
     }
 }
 
@@ -220,4 +189,37 @@ TEST(ReportCommand, UsageErrorsAndHelp)
     const CommandResult help = RunReport(dir, {L"--help"});
     EXPECT_EQ(help.status, 0);
     EXPECT_NE(help.out.find("--json"), std::string::npos);
+}
+
+TEST(ReportCommand, ExactMatchOfEveryFoundTableInTextAndJson)
+{
+    TempDir dir;
+    const std::wstring sample = dir.Write(L"sample.jpg", WriteSampleJpeg());
+    const CommandResult text = RunReport(dir, {sample});
+    ASSERT_EQ(text.status, 0) << text.err;
+    const std::string both75 = "精确匹配 IJG 质量 75（基线或非基线）";
+    const size_t identity = text.out.find("是否一样: 是/是\n");
+    ASSERT_NE(identity, std::string::npos) << text.out;
+    EXPECT_EQ(text.out.find("量化表 1: " + both75 + "\n量化表 2: " + both75 + "\n\n亮度量化表："), 
+              text.out.find('\n', identity) + 1) << text.out;
+
+    // Table 0 of all 65535 is no IJG table; the third table is judged as chrominance.
+    const std::wstring maximal = dir.Write(L"max.jpg", Dqt16MaxStream());
+    const std::wstring three = dir.Write(L"three.jpg", ThreeTablesStream());
+    const CommandResult json = RunReport(dir, {L"--json", maximal, three});
+    ASSERT_EQ(json.status, 0) << json.err;
+    const std::vector<JsonValue> lines = JsonLines(json.out);
+    ASSERT_EQ(lines.size(), 2u);
+    const JsonValue& maxMatches = lines[0]["ijgMatch"];
+    ASSERT_EQ(maxMatches.array.size(), 2u);
+    EXPECT_TRUE(maxMatches.array[0].array.empty());
+    EXPECT_EQ(Settings(maxMatches.array[1]), (std::vector<IjgSetting>{{50, true}, {50, false}}));
+    const JsonValue& threeMatches = lines[1]["ijgMatch"];
+    ASSERT_EQ(threeMatches.array.size(), 3u);
+    EXPECT_EQ(Settings(threeMatches.array[1]), (std::vector<IjgSetting>{{75, true}, {75, false}}));
+    EXPECT_EQ(Settings(threeMatches.array[2]), (std::vector<IjgSetting>{{50, true}, {50, false}}));
+
+    const CommandResult maxText = RunReport(dir, {maximal});
+    EXPECT_NE(maxText.out.find("量化表 1: 无精确匹配\n量化表 2: 精确匹配 IJG 质量 50（基线或非基线）\n"),
+              std::string::npos) << maxText.out;
 }

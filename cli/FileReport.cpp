@@ -1,0 +1,28 @@
+#include "cli/FileReport.h"
+
+namespace {
+
+const wchar_t kFolderReadFailedMessage[] = L"文件夹读取失败。";
+
+} // namespace
+
+FileReport InspectFile(const std::wstring& path, const IjgMatchFinder& finder)
+{
+    FileReport report{path, InspectSourceFile(path), {}};
+    if (Succeeded(report))
+        report.ijgMatch = finder.FindAll(report.outcome.facts);
+    return report;
+}
+
+FileReport UnreadableFolderReport(const std::wstring& path)
+{
+    FileReport report{path, {}, {}};
+    report.outcome.status = InspectionOutcome::Status::Error;
+    report.outcome.message = kFolderReadFailedMessage;
+    return report;
+}
+
+bool Succeeded(const FileReport& report)
+{
+    return report.outcome.status == InspectionOutcome::Status::Ok;
+}

@@ -1,0 +1,23 @@
+#pragma once
+
+#include "cli/IjgMatch.h"
+#include "inspect/InspectionRun.h"
+
+#include <string>
+#include <vector>
+
+// Everything quantlens-report says about one path.
+struct FileReport
+{
+    std::wstring path;               // as named or found by the walk
+    InspectionOutcome outcome;
+    std::vector<IjgMatches> ijgMatch;  // one list per found table, when the outcome is Ok
+};
+
+// Inspects path as the Start command does and adds the exact IJG matches.
+FileReport InspectFile(const std::wstring& path, const IjgMatchFinder& finder);
+
+// The report of a folder the walk could not read: an error with its message.
+FileReport UnreadableFolderReport(const std::wstring& path);
+
+bool Succeeded(const FileReport& report);

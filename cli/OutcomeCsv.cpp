@@ -1,0 +1,30 @@
+#include "cli/OutcomeCsv.h"
+
+#include "cli/CsvLine.h"
+#include "cli/IjgMatchText.h"
+#include "cli/OutcomeText.h"
+#include "cli/ReportFields.h"
+#include "framework/TextEncoding.h"
+
+std::string CsvHeaderLine()
+{
+    std::vector<std::string> names = {"path", "status", "message"};
+    for (const ReportField& field : kReportFields)
+        names.push_back(field.jsonName);
+    names.push_back("qualityMismatch");
+    names.push_back("ijgMatch");
+    return CsvLine(names);
+}
+
+std::string OutcomeCsvLine(const FileReport& file)
+{
+    const InspectionOutcome& outcome = file.outcome;
+    const bool ok = Succeeded(file);
+    std::vector<std::string> fields = {WideToUtf8(file.path), WideToUtf8(StatusName(outcome.status)),
+                                       WideToUtf8(outcome.message)};
+    for (const ReportField& field : kReportFields)
+        fields.push_back(ok ? WideToUtf8(outcome.report.*field.text) : std::string());
+    fields.push_back(ok ? (outcome.report.qualityMismatch ? "true" : "false") : "");
+    fields.push_back(WideToUtf8(IjgMatchSummary(file.ijgMatch)));
+    return CsvLine(fields);
+}

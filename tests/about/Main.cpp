@@ -1,0 +1,14 @@
+// Entry point of the About box tests: the framework's start-up, then the tests.
+
+#include "framework/WinApp.h"
+
+#include <gtest/gtest.h>
+
+int wmain(int argc, wchar_t** argv)
+{
+    testing::InitGoogleTest(&argc, argv);
+    AfxWinInit(GetModuleHandleW(nullptr));
+    const int result = RUN_ALL_TESTS();
+    AfxWinTerm();
+    return result;
+}
