@@ -17,7 +17,6 @@ public:
     void Double(double value);
     void Bool(bool value);
 
-    const std::string& Text() const { return m_text; }
     // Hands the text over, leaving the writer empty.
     std::string TakeText() { return std::move(m_text); }
 

@@ -5,6 +5,9 @@
 
 namespace {
 
+// Shorter batches end before a progress line would help.
+const std::size_t kMinimumFiles = 50;
+
 // Columns a text takes in a terminal: CJK characters take two.
 std::size_t DisplayWidth(const std::wstring& text)
 {

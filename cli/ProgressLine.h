@@ -20,8 +20,6 @@ public:
     // Erases the line; the next Update draws it again.
     void Clear();
 
-    static const std::size_t kMinimumFiles = 50;
-
 private:
     void Draw(std::size_t done);
 

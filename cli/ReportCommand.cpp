@@ -16,8 +16,8 @@
 namespace {
 
 const wchar_t kUsage[] =
-    L"用法: quantlens-report [-r] [--json | --csv] 路径...\n"
-    L"Usage: quantlens-report [-r] [--json | --csv] PATH...\n"
+    L"用法: quantlens-report [-r] [-j N] [--json | --csv] 路径...\n"
+    L"Usage: quantlens-report [-r] [-j N] [--json | --csv] PATH...\n"
     L"\n"
     L"Inspects each JPEG file's headers as Quantlens does (the same source-file\n"
     L"check, header reader, quality estimate and report) and prints the report,\n"
@@ -32,9 +32,10 @@ const wchar_t kUsage[] =
     L"  --help           this text\n"
     L"  --               every later argument is a path\n"
     L"\n"
-    L"A refused or unreadable file is named on standard error with its message;\n"
-    L"the other files go on. Exit status: 0 all reported, 1 any file failed,\n"
-    L"2 usage error.\n";
+    L"A refused or unreadable file (or folder) is named on standard error with\n"
+    L"its message; the other files go on. A progress line is shown on standard\n"
+    L"error when it is a terminal and there are more than 50 files.\n"
+    L"Exit status: 0 all reported, 1 any file failed, 2 usage error.\n";
 
 enum class Format { Text, Json, Csv };
 
