@@ -4,6 +4,8 @@ namespace {
 
 const char32_t kReplacement = 0xFFFD;
 
+} // namespace
+
 void AppendUtf8(std::string& out, char32_t c)
 {
     if (c < 0x80) {
@@ -22,6 +24,8 @@ void AppendUtf8(std::string& out, char32_t c)
         out += static_cast<char>(0x80 | (c & 0x3F));
     }
 }
+
+namespace {
 
 void AppendWide(std::wstring& out, char32_t c)
 {

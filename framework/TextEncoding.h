@@ -6,3 +6,6 @@
 // elsewhere) and UTF-8. Ill-formed input becomes U+FFFD.
 std::string WideToUtf8(const std::wstring& text);
 std::wstring Utf8ToWide(const std::string& text);
+
+// Appends one code point as UTF-8.
+void AppendUtf8(std::string& out, char32_t codePoint);

@@ -1,5 +1,7 @@
 #include "tests/support/MiniJson.h"
 
+#include "framework/TextEncoding.h"
+
 #include <cstdlib>
 
 namespace {
@@ -97,25 +99,6 @@ private:
         return value;
     }
 
-    void AppendUtf8(std::string& out, unsigned code)
-    {
-        if (code < 0x80) {
-            out += static_cast<char>(code);
-        } else if (code < 0x800) {
-            out += static_cast<char>(0xC0 | (code >> 6));
-            out += static_cast<char>(0x80 | (code & 0x3F));
-        } else if (code < 0x10000) {
-            out += static_cast<char>(0xE0 | (code >> 12));
-            out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-            out += static_cast<char>(0x80 | (code & 0x3F));
-        } else {
-            out += static_cast<char>(0xF0 | (code >> 18));
-            out += static_cast<char>(0x80 | ((code >> 12) & 0x3F));
-            out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-            out += static_cast<char>(0x80 | (code & 0x3F));
-        }
-    }
-
     unsigned Hex4()
     {
         if (m_pos + 4 > m_text.size())
@@ -148,7 +131,7 @@ private:
                     m_pos += 2;
                     code = 0x10000 + ((code - 0xD800) << 10) + (Hex4() - 0xDC00);
                 }
-                AppendUtf8(out, code);
+                AppendUtf8(out, static_cast<char32_t>(code));
                 break;
             }
             default: out += c;
