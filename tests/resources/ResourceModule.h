@@ -1,5 +1,7 @@
-// The executable whose resources the tests inspect: Quantlens.exe loaded as a
-// data file when the build names it (QUANTLENS_EXE_PATH), otherwise this test
+// The executable whose resources the tests inspect: the shipped 32-bit
+// product named by the environment variable QUANTLENS_PRODUCT_EXE (so that a
+// 64-bit test build can examine it), else the build's Quantlens.exe
+// (QUANTLENS_EXE_PATH), both loaded as data files; otherwise this test
 // executable, which links the same resource objects.
 #pragma once
 
@@ -18,13 +20,16 @@ public:
     const std::wstring& Path() const { return m_path; }
     // True when the module is the program itself rather than this test.
     bool IsProgram() const { return m_isProgram; }
+    // True when the module is the shipped product named by QUANTLENS_PRODUCT_EXE.
+    bool IsProduct() const { return m_isProduct; }
 
     // The raw bytes of a resource; empty when there is no such resource.
     std::string Bytes(LPCWSTR type, int id) const;
 
 private:
     std::wstring m_path;
-    bool m_isProgram;
+    bool m_isProgram = false;
+    bool m_isProduct = false;
     HMODULE m_module = nullptr;
 };
 
