@@ -83,11 +83,16 @@ CLinkLabel* LinkLabelOf(HWND hDlg, int nID)
     return dynamic_cast<CLinkLabel*>(CWnd::FromHandlePermanent(GetDlgItem(hDlg, nID)));
 }
 
-std::wstring LinkTargetProgramPath()
+std::wstring ProgramBesideTests(const wchar_t* name)
 {
     wchar_t path[MAX_PATH] = {};
     GetModuleFileNameW(nullptr, path, MAX_PATH);
     std::wstring folder(path);
     folder.erase(folder.find_last_of(L'\\') + 1);
-    return folder + LINK_TARGET_PROGRAM;
+    return folder + name;
+}
+
+std::wstring LinkTargetProgramPath()
+{
+    return ProgramBesideTests(LINK_TARGET_PROGRAM);
 }

@@ -6,10 +6,11 @@
 #include "about/AboutDlg.h"
 #include "res/resource.h"
 #include "tests/about/AboutProbe.h"
+#include "tests/about/HtmlOpenerKeys.h"
 #include "tests/framework/MessageBoxRecorder.h"
 #include "tests/support/TempDir.h"
 
-#include <shlwapi.h>
+#include <shellapi.h>
 
 #include <gtest/gtest.h>
 
@@ -59,55 +60,6 @@ TEST(ShellErrorText, UnknownCodeNamesItsNumber)
     EXPECT_EQ(L"Unknown Error (4) occurred.", ShellErrorText(4));
     EXPECT_EQ(L"Unknown Error (1234) occurred.", ShellErrorText(1234));
 }
-
-// Registers a test class as the opener of ".htm" files in HKEY_CLASSES_ROOT
-// (the test's own Wine prefix), and puts the previous opener back.
-class HtmlOpenerKeys : public testing::Test
-{
-protected:
-    static constexpr const wchar_t* kClassName = L"QuantlensTest.LinkOpener";
-
-    void SetUp() override { m_bHadOpener = ReadDefaultValue(L".htm", m_strOldOpener); }
-
-    void TearDown() override
-    {
-        SHDeleteKeyW(HKEY_CLASSES_ROOT, kClassName);
-        if (m_bHadOpener)
-            SetDefaultValue(L".htm", m_strOldOpener);
-        else
-            SHDeleteKeyW(HKEY_CLASSES_ROOT, L".htm");
-    }
-
-    static bool ReadDefaultValue(const wchar_t* keyPath, std::wstring& value)
-    {
-        wchar_t buffer[512] = {};
-        LONG bytes = sizeof buffer;
-        if (RegQueryValueW(HKEY_CLASSES_ROOT, keyPath, buffer, &bytes) != ERROR_SUCCESS)
-            return false;
-        value = buffer;
-        return true;
-    }
-
-    static void SetDefaultValue(const std::wstring& keyPath, const std::wstring& value)
-    {
-        HKEY key = nullptr;
-        ASSERT_EQ(ERROR_SUCCESS, RegCreateKeyExW(HKEY_CLASSES_ROOT, keyPath.c_str(), 0, nullptr, 0,
-                                                 KEY_SET_VALUE, nullptr, &key, nullptr));
-        RegSetValueExW(key, nullptr, 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
-                       static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t)));
-        RegCloseKey(key);
-    }
-
-    static void RegisterOpener(const std::wstring& commandTemplate)
-    {
-        SetDefaultValue(L".htm", kClassName);
-        SetDefaultValue(std::wstring(kClassName) + L"\\shell\\open\\command", commandTemplate);
-    }
-
-private:
-    bool m_bHadOpener = false;
-    std::wstring m_strOldOpener;
-};
 
 TEST_F(HtmlOpenerKeys, RegisteredCommandIsReadWhole)
 {
