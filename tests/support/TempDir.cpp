@@ -1,5 +1,7 @@
 #include "tests/support/TempDir.h"
 
+#include "tests/support/FileTree.h"
+
 #include "framework/TextEncoding.h"
 
 #include <atomic>
@@ -16,15 +18,6 @@
 namespace {
 
 const wchar_t kSeparator = std::filesystem::path::preferred_separator;
-
-std::filesystem::path FsPath(const std::wstring& path)
-{
-#ifdef _WIN32
-    return std::filesystem::path(path);
-#else
-    return std::filesystem::path(WideToUtf8(path));
-#endif
-}
 
 std::wstring WidePath(const std::filesystem::path& path)
 {
@@ -67,8 +60,7 @@ TempDir::TempDir()
 
 TempDir::~TempDir()
 {
-    std::error_code ignored;
-    std::filesystem::remove_all(FsPath(m_path), ignored);
+    RemoveTree(m_path);
 }
 
 std::wstring TempDir::File(const std::wstring& name) const

@@ -1,0 +1,74 @@
+#include "tests/unit/UserPaths.h"
+
+#include "framework/TextEncoding.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <stdexcept>
+
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
+namespace {
+
+namespace fs = std::filesystem;
+
+const wchar_t kSeparator = fs::path::preferred_separator;
+
+} // namespace
+
+std::wstring WriteLongPath(const TempDir& dir, size_t minimumLength, const std::vector<unsigned char>& bytes)
+{
+    // Every level stays well below the 255 bytes a name may take on Linux.
+    std::wstring folder = dir.Path();
+    for (int level = 0; folder.size() < minimumLength; ++level)
+        folder += kSeparator + (L"层级 " + std::to_wstring(level) + L" " + std::wstring(60, L'd'));
+    fs::create_directories(FsPath(folder));
+    const std::wstring path = folder + kSeparator + L"照片 – 测试 ü.jpg";
+    WriteBytes(path, bytes);
+    return path;
+}
+
+std::vector<UserPath> WriteUserFiles(const TempDir& dir, const std::vector<unsigned char>& bytes)
+{
+    const std::wstring spaced = dir.MakeDir(L"folder with  spaces");
+    std::vector<UserPath> paths = {
+        {"Chinese name", dir.File(L"照片 – 测试 ü.jpg")},
+        {"other scripts", dir.File(L"Ωμέγα фото \U0001F600 é.jpeg")},
+        {"spaces", spaced + kSeparator + L" my holiday  photo .JPG"},
+    };
+    for (const UserPath& path : paths)
+        WriteBytes(path.path, bytes);
+    paths.push_back({"long path", WriteLongPath(dir, 300, bytes)});
+    return paths;
+}
+
+bool DiskState::operator==(const DiskState& other) const
+{
+    return size == other.size && modified == other.modified && content == other.content
+        && folderNames == other.folderNames;
+}
+
+DiskState TakeDiskState(const std::wstring& file)
+{
+    const fs::path path = FsPath(file);
+    DiskState state;
+    state.size = fs::file_size(path);
+    state.modified = fs::last_write_time(path).time_since_epoch().count();
+    state.content = ReadBytes(file);
+    state.folderNames = FolderNames(FolderOf(file));
+    return state;
+}
+
+void SetReadOnly(const std::wstring& path, bool readOnly)
+{
+    const fs::perms write = fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write;
+    fs::permissions(FsPath(path), write, readOnly ? fs::perm_options::remove : fs::perm_options::add);
+}
+
+std::wstring FolderOf(const std::wstring& path)
+{
+    return path.substr(0, path.find_last_of(kSeparator));
+}
+
