@@ -1,25 +1,16 @@
 #include "cli/FileWalk.h"
 
 #include "cli/FolderListing.h"
-#include "intake/SourceFileAccess.h"
+#include "intake/SourceFileCheck.h"
 
 #include <algorithm>
-#include <cwctype>
 
 namespace {
-
-bool IsJpegExtension(const std::wstring& extension)
-{
-    std::wstring lower = extension;
-    std::transform(lower.begin(), lower.end(), lower.begin(),
-                   [](wchar_t c) { return static_cast<wchar_t>(std::towlower(c)); });
-    return lower == L".jpg" || lower == L".jpeg";
-}
 
 // Files with other names would only be refused by the source-file check.
 bool HasJpegName(const FolderEntry& entry)
 {
-    return IsJpegExtension(SourcePathExtension(entry.name));
+    return HasJpegExtension(entry.name);
 }
 
 void Walk(const std::wstring& folder, std::vector<WalkItem>& items)

@@ -5,6 +5,13 @@
 #include <charconv>
 #include <cstdio>
 
+namespace {
+
+// Sign and digits of the longest long long.
+const size_t kMaxIntDigits = 20;
+
+} // namespace
+
 void JsonWriter::BeforeValue()
 {
     if (m_needComma)
@@ -80,9 +87,11 @@ void JsonWriter::String(const std::wstring& value)
 void JsonWriter::Int(long long value)
 {
     BeforeValue();
-    char digits[24];
-    const std::to_chars_result result = std::to_chars(digits, digits + sizeof digits, value);
-    m_text.append(digits, result.ptr);
+    // The digits go straight to the end of the text.
+    const size_t size = m_text.size();
+    m_text.resize(size + kMaxIntDigits);
+    const std::to_chars_result result = std::to_chars(&m_text[size], &m_text[size] + kMaxIntDigits, value);
+    m_text.resize(static_cast<size_t>(result.ptr - m_text.data()));
 }
 
 void JsonWriter::Double(double value)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 
 // Builds one compact JSON text (UTF-8). Callers open and close objects and
@@ -7,6 +8,9 @@
 class JsonWriter
 {
 public:
+    // expectedSize: room reserved up front, so that the text grows without copies.
+    explicit JsonWriter(size_t expectedSize = 0) { m_text.reserve(expectedSize); }
+
     void BeginObject();
     void EndObject();
     void BeginArray();

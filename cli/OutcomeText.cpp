@@ -117,7 +117,8 @@ std::wstring OutcomeText(const FileReport& file)
 std::string OutcomeJson(const FileReport& file)
 {
     const InspectionOutcome& outcome = file.outcome;
-    JsonWriter json;
+    // A report takes about 2 KB: the tables twice, as numbers and as text.
+    JsonWriter json(4096);
     json.BeginObject();
     json.Key("path"); json.String(file.path);
     json.Key("status"); json.String(StatusName(outcome.status));

@@ -69,13 +69,13 @@ bool ReadSourceHead(const std::wstring& path, unsigned char (&head)[16])
     const int fd = open(WideToUtf8(path).c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0)
         return false;
-    struct stat info;
-    if (fstat(fd, &info) != 0 || S_ISDIR(info.st_mode)) {
+    const ssize_t read = ::read(fd, head, sizeof head);
+    const int readError = read < 0 ? errno : 0;
+    // A folder opens but cannot be read; it is refused like a failed open.
+    if (readError == EISDIR) {
         close(fd);
         return false;
     }
-    const ssize_t read = ::read(fd, head, sizeof head);
-    const int readError = read < 0 ? errno : 0;
     const int closed = close(fd);
     if (read < 0)
         throw new CFileException(readError, path);

@@ -16,13 +16,13 @@ bool EqualIgnoringCase(const std::wstring& a, const wchar_t* b)
     return i == a.size() && b[i] == L'\0';
 }
 
+} // namespace
+
 bool HasJpegExtension(const std::wstring& path)
 {
     const std::wstring extension = SourcePathExtension(path);
     return EqualIgnoringCase(extension, L".jpg") || EqualIgnoringCase(extension, L".jpeg");
 }
-
-} // namespace
 
 std::optional<std::wstring> FindSourceRefusal(const std::wstring& path)
 {

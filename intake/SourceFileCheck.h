@@ -9,3 +9,7 @@
 // user. A read or close failure after a successful open is thrown as a
 // CFileException*.
 std::optional<std::wstring> FindSourceRefusal(const std::wstring& path);
+
+// Whether the last path component's extension is ".jpg" or ".jpeg", letter
+// case ignored: the check's judgement by name alone.
+bool HasJpegExtension(const std::wstring& path);
