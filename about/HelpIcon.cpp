@@ -38,44 +38,19 @@ void CHelpIcon::SetIconImage(WORD nIconID, int nSide)
 
 BOOL CHelpIcon::OnSetCursor(CWnd*, UINT, UINT)
 {
-    if (m_hCursor == nullptr)
-        return FALSE;
-    ::SetCursor(m_hCursor);
-    return TRUE;
-}
-
-void CHelpIcon::SetHovering(bool hovering)
-{
-    m_bHovering = hovering;
-    if (hovering)
-        SetCapture();
-    else
-        ReleaseCapture();
-    RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+    return ShowControlCursor(m_hCursor);
 }
 
 void CHelpIcon::OnMouseMove(UINT, POINT point)
 {
     Default();
-    if (m_nMode == ModeInert)
-        return;
-    if (!m_bHovering) {
-        // Capture keeps the moves coming once the pointer leaves, so that
-        // leaving can be noticed.
-        m_bHovering = TRUE;
-        RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
-        SetCapture();
-        return;
-    }
-    RECT client;
-    GetClientRect(&client);
-    if (!PtInRect(&client, point))
-        SetHovering(false);
+    if (m_nMode != ModeInert)
+        m_hover.OnMouseMove(*this, point);
 }
 
 void CHelpIcon::OnClicked()
 {
-    SetHovering(false);
+    m_hover.Leave(*this);
     if (m_nMode == ModeAbout) {
         CAboutDlg about;
         about.DoModal();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "about/HoverTracker.h"
 #include "framework/Static.h"
 
 // A static icon control that behaves like a button: it shows an icon at
@@ -29,8 +30,6 @@ protected:
     DECLARE_MESSAGE_MAP()
 
 private:
-    void SetHovering(bool hovering);
-
-    BOOL m_bHovering = FALSE;
+    HoverTracker m_hover;
     HCURSOR m_hCursor = nullptr;
 };

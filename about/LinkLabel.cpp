@@ -128,42 +128,20 @@ BOOL CLinkLabel::PreTranslateMessage(MSG* pMsg)
 
 HBRUSH CLinkLabel::CtlColor(HDC hDC, UINT)
 {
-    SetTextColor(hDC, m_bHovering ? m_crHover : m_bVisited ? m_crVisited : m_crLink);
+    SetTextColor(hDC, m_hover.IsHovering() ? m_crHover : m_bVisited ? m_crVisited : m_crLink);
     SetBkMode(hDC, TRANSPARENT);
     return static_cast<HBRUSH>(GetStockObject(HOLLOW_BRUSH));
 }
 
 BOOL CLinkLabel::OnSetCursor(CWnd*, UINT, UINT)
 {
-    if (m_hCursor == nullptr)
-        return FALSE;
-    ::SetCursor(m_hCursor);
-    return TRUE;
-}
-
-void CLinkLabel::SetHovering(bool hovering)
-{
-    m_bHovering = hovering;
-    if (!hovering)
-        ReleaseCapture();
-    RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
-    if (hovering)
-        SetCapture();
+    return ShowControlCursor(m_hCursor);
 }
 
 void CLinkLabel::OnMouseMove(UINT, POINT point)
 {
     Default();
-    if (!m_bHovering) {
-        // The capture keeps the moves coming once the pointer leaves, so that
-        // leaving can be noticed.
-        SetHovering(true);
-        return;
-    }
-    RECT client;
-    GetClientRect(&client);
-    if (!PtInRect(&client, point))
-        SetHovering(false);
+    m_hover.OnMouseMove(*this, point);
 }
 
 namespace {

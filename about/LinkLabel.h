@@ -1,5 +1,6 @@
 #pragma once
 
+#include "about/HoverTracker.h"
 #include "framework/Font.h"
 #include "framework/Static.h"
 #include "framework/ToolTipCtrl.h"
@@ -36,12 +37,11 @@ protected:
 
 private:
     void CreateUnderlineFont();
-    void SetHovering(bool hovering);
 
     COLORREF m_crLink = RGB(0, 0, 238);
     COLORREF m_crVisited = RGB(85, 26, 139);
     COLORREF m_crHover;
-    BOOL m_bHovering = FALSE;
+    HoverTracker m_hover;
     BOOL m_bVisited = FALSE;
     BOOL m_bUnderline = TRUE;
     BOOL m_bFitToText = TRUE;
