@@ -5,13 +5,18 @@
 #include <dlgs.h>
 #include <shlwapi.h>
 
+#include <cstddef>
 #include <cstring>
 #include <cwchar>
 
 namespace {
 
-// The part of the record after its size field that both forms share.
-const size_t kSharedFieldsSize = sizeof(OPENFILENAME_NT4W) - sizeof(DWORD);
+// The part of the record after its size field that both forms share (72
+// bytes in a 32-bit program).
+constexpr size_t kSharedFieldsSize = sizeof(OPENFILENAME_NT4W) - offsetof(OPENFILENAME_NT4W, hwndOwner);
+static_assert(sizeof(void*) != 4 || (sizeof(OPENFILENAMEW) == 88 && sizeof(OPENFILENAME_NT4W) == 76
+                                     && kSharedFieldsSize == 72),
+              "the chooser's records have their documented 32-bit sizes");
 
 // -1 untested, then 1 (NT family, major version 5 or later) or 0.
 int g_nLargeOfnSystem = -1;
