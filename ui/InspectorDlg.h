@@ -64,6 +64,6 @@ private:
     void FillQualityList(int nID);
     void TakeSourcePath(const std::wstring& path);
     void PostCommand(int nID);
-    bool CheckSourceFile();
+    bool CheckSourceFile(const std::wstring& path);
     void ShowReport(const JpegFacts& facts);
 };

@@ -60,9 +60,9 @@ void CInspectorDlg::OnOpenSource()
     ShellOpenPath(m_strSource);
 }
 
-bool CInspectorDlg::CheckSourceFile()
+bool CInspectorDlg::CheckSourceFile(const std::wstring& path)
 {
-    if (auto refusal = FindSourceRefusal(m_strSource)) {
+    if (auto refusal = FindSourceRefusal(path)) {
         AfxMessageBox(*refusal);
         return false;
     }

@@ -10,7 +10,7 @@
 void CInspectorDlg::OnOK()
 {
     UpdateData(TRUE);
-    if (!CheckSourceFile())
+    if (!CheckSourceFile(m_strSource))
         return;
     JpegFacts facts{};
     // A library error leaves here as CJPEGException*, before any field is
