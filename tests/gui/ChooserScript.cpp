@@ -100,6 +100,11 @@ void CALLBACK ChooserScript::Act(HWND, UINT, UINT_PTR idEvent, DWORD)
         PostMessageW(chooser, WM_COMMAND, IDCANCEL, 0);
         return;
     }
-    SendMessageW(chooser, CDM_SETCONTROLTEXT, edt1, reinterpret_cast<LPARAM>(path.c_str()));
-    PostMessageW(chooser, WM_COMMAND, IDOK, 0);
+    // The newer chooser layout holds the name in a combo box (cmb13), the
+    // older one in an edit field (edt1).
+    HWND name = GetDlgItem(chooser, cmb13);
+    if (name == nullptr)
+        name = GetDlgItem(chooser, edt1);
+    SetWindowTextW(name, path.c_str());
+    PostMessageW(chooser, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(chooser, IDOK)));
 }
