@@ -1,5 +1,5 @@
-// Entry point of the framework tests: the framework's start-up as the
-// program's entry point runs it, then the tests.
+// Entry point of the Windows test executables: the framework's start-up as
+// the program's entry point runs it, then the tests.
 
 #include "framework/WinApp.h"
 
