@@ -6,17 +6,19 @@ const wchar_t kFolderReadFailedMessage[] = L"文件夹读取失败。";
 
 } // namespace
 
-FileReport InspectFile(const std::wstring& path, const IjgMatchFinder& finder)
+FileReport InspectFile(const std::wstring& path, const IjgMatchFinder& finder, const EncoderCatalogue& catalogue)
 {
-    FileReport report{path, InspectSourceFile(path), {}};
-    if (Succeeded(report))
+    FileReport report{path, InspectSourceFile(path), {}, {}};
+    if (Succeeded(report)) {
         report.ijgMatch = finder.FindAll(report.outcome.facts);
+        report.encoders = catalogue.FindAll(report.outcome.facts);
+    }
     return report;
 }
 
 FileReport UnreadableFolderReport(const std::wstring& path)
 {
-    FileReport report{path, {}, {}};
+    FileReport report{path, {}, {}, {}};
     report.outcome.status = InspectionOutcome::Status::Error;
     report.outcome.message = kFolderReadFailedMessage;
     return report;

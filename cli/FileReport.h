@@ -1,6 +1,7 @@
 #pragma once
 
 #include "cli/IjgMatch.h"
+#include "encoders/EncoderCatalogue.h"
 #include "inspect/InspectionRun.h"
 
 #include <string>
@@ -12,10 +13,12 @@ struct FileReport
     std::wstring path;               // as named or found by the walk
     InspectionOutcome outcome;
     std::vector<IjgMatches> ijgMatch;  // one list per found table, when the outcome is Ok
+    std::vector<EncoderMatches> encoders;  // likewise
 };
 
-// Inspects path as the Start command does and adds the exact IJG matches.
-FileReport InspectFile(const std::wstring& path, const IjgMatchFinder& finder);
+// Inspects path as the Start command does and adds the exact IJG matches and
+// what the catalogue knows of each table.
+FileReport InspectFile(const std::wstring& path, const IjgMatchFinder& finder, const EncoderCatalogue& catalogue);
 
 // The report of a folder the walk could not read: an error with its message.
 FileReport UnreadableFolderReport(const std::wstring& path);

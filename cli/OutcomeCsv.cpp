@@ -1,6 +1,7 @@
 #include "cli/OutcomeCsv.h"
 
 #include "cli/CsvLine.h"
+#include "cli/EncoderText.h"
 #include "cli/IjgMatchText.h"
 #include "cli/OutcomeText.h"
 #include "cli/ReportFields.h"
@@ -13,6 +14,7 @@ std::string CsvHeaderLine()
         names.push_back(field.jsonName);
     names.push_back("qualityMismatch");
     names.push_back("ijgMatch");
+    names.push_back("encoders");
     return CsvLine(names);
 }
 
@@ -26,5 +28,6 @@ std::string OutcomeCsvLine(const FileReport& file)
         fields.push_back(ok ? WideToUtf8(outcome.report.*field.text) : std::string());
     fields.push_back(ok ? (outcome.report.qualityMismatch ? "true" : "false") : "");
     fields.push_back(WideToUtf8(IjgMatchSummary(file.ijgMatch)));
+    fields.push_back(WideToUtf8(EncoderMatchSummary(file.encoders)));
     return CsvLine(fields);
 }

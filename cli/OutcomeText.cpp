@@ -1,8 +1,11 @@
 #include "cli/OutcomeText.h"
 
+#include "cli/EncoderJson.h"
+#include "cli/EncoderText.h"
 #include "cli/IjgMatchText.h"
 #include "cli/JsonWriter.h"
 #include "cli/ReportFields.h"
+#include "encoders/FileMaker.h"
 #include "inspect/NumberText.h"
 
 const wchar_t* StatusName(InspectionOutcome::Status status)
@@ -109,8 +112,14 @@ std::wstring OutcomeText(const FileReport& file)
         return text + outcome.message + L"\n";
     for (const ReportField& field : kReportFields)
         text += std::wstring(field.label) + L" " + outcome.report.*field.text + field.unit + L"\n";
-    for (size_t t = 0; t < file.ijgMatch.size(); ++t)
-        text += L"量化表 " + IntText(static_cast<long long>(t) + 1) + L": " + IjgMatchText(file.ijgMatch[t]) + L"\n";
+    for (size_t t = 0; t < file.ijgMatch.size(); ++t) {
+        const std::wstring label = L"量化表 " + IntText(static_cast<long long>(t) + 1) + L": ";
+        text += label + IjgMatchText(file.ijgMatch[t]) + L"\n";
+        text += label + EncoderMatchText(file.encoders[t]) + L"\n";
+    }
+    const std::wstring maker = EncoderFileText(FileMakerSettings(file.encoders));
+    if (!maker.empty())
+        text += L"编码器: " + maker + L"\n";
     return text + L"\n" + WithUnixLineBreaks(outcome.tablesText) + L"\n";
 }
 
@@ -128,6 +137,7 @@ std::string OutcomeJson(const FileReport& file)
         WriteFacts(json, outcome.facts);
         WriteReport(json, outcome.report);
         WriteIjgMatch(json, file.ijgMatch);
+        WriteEncoders(json, file.encoders);
         json.Key("tablesText"); json.String(outcome.tablesText);
     }
     json.EndObject();

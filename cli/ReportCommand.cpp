@@ -22,6 +22,14 @@ const wchar_t kUsage[] =
     L"Inspects each JPEG file's headers as Quantlens does (the same source-file\n"
     L"check, header reader, quality estimate and report) and prints the report,\n"
     L"with every IJG quality and baseline forcing that reproduces each table exactly.\n"
+    L"Each table is also named with the known encoder settings that write it bit\n"
+    L"for bit: IJG (libjpeg, cjpeg) and mozjpeg (table sets 1-8) at quality 1-100\n"
+    L"with and without baseline forcing, ffmpeg's MJPEG encoder at -q:v 2-31, and\n"
+    L"Pillow's nine presets with the Photoshop settings six of them are; else it\n"
+    L"says whether the table is one of those encoders' base tables scaled by one\n"
+    L"constant factor (its range and rounding), or \"无已知编码器\". \"编码器: \" names\n"
+    L"the setting all tables of a file share. The same table as an encoder writes\n"
+    L"does not prove that encoder wrote the file.\n"
     L"\n"
     L"  -r, --recursive  walk named folders: every .jpg/.jpeg file below them, in\n"
     L"                   name order, without following symbolic links\n"
@@ -128,10 +136,11 @@ std::string FormatOutput(const FileReport& file, Format format)
     return WideToUtf8(OutcomeText(file));
 }
 
-RenderedFile Render(const WalkItem& item, Format format, const IjgMatchFinder& finder)
+RenderedFile Render(const WalkItem& item, Format format, const IjgMatchFinder& finder,
+                    const EncoderCatalogue& catalogue)
 {
-    const FileReport file =
-        item.unreadableFolder ? UnreadableFolderReport(item.path) : InspectFile(item.path, finder);
+    const FileReport file = item.unreadableFolder ? UnreadableFolderReport(item.path)
+                                                  : InspectFile(item.path, finder, catalogue);
     RenderedFile rendered{FormatOutput(file, format), std::wstring()};
     if (!Succeeded(file))
         rendered.failure = file.path + L": " + file.outcome.message + L"\n";
@@ -142,13 +151,14 @@ RenderedFile Render(const WalkItem& item, Format format, const IjgMatchFinder& f
 bool ReportAll(const std::vector<WalkItem>& items, const ReportOptions& options)
 {
     const IjgMatchFinder finder;
+    const EncoderCatalogue catalogue;
     ProgressLine progress(items.size());
     if (options.format == Format::Csv)
         WriteOutUtf8(CsvHeaderLine());
     bool allReported = true;
     ForEachInOrder(
         items.size(), options.jobs,
-        [&](size_t i) { return Render(items[i], options.format, finder); },
+        [&](size_t i) { return Render(items[i], options.format, finder, catalogue); },
         [&](size_t i, RenderedFile&& file) {
             if (options.format == Format::Text && i > 0)
                 WriteOutUtf8("\n");

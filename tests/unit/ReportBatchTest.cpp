@@ -202,12 +202,13 @@ TEST(ReportBatch, CsvHasAHeaderRowAndOneQuotedRowPerFile)
     const std::vector<std::string> header = {
         "path", "status", "message", "width", "height", "colorSpace", "components", "sampling",
         "precision", "progressive", "optimized", "tableCount", "sixteenBit", "quality", "variance",
-        "identity", "qualityMismatch", "ijgMatch"};
+        "identity", "qualityMismatch", "ijgMatch", "encoders"};
     EXPECT_EQ(records[0], header);
     const std::vector<std::string> goodRow = {
         WideToUtf8(good), "ok", "", "320", "240", "YCbCr", "3", "1x1 2x2 2x2", "8", "否", "否", "2",
         "否", "75", "0.81/0.19", "是/是", "false",
-        "精确匹配 IJG 质量 75（基线或非基线）/精确匹配 IJG 质量 75（基线或非基线）"};
+        "精确匹配 IJG 质量 75（基线或非基线）/精确匹配 IJG 质量 75（基线或非基线）",
+        "与 IJG 质量 75（基线或非基线）相同/与 IJG 质量 75（基线或非基线）相同"};
     EXPECT_EQ(records[1], goodRow);
     std::vector<std::string> fakeRow(header.size());
     fakeRow[0] = WideToUtf8(fake);

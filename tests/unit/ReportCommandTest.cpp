@@ -200,7 +200,10 @@ TEST(ReportCommand, ExactMatchOfEveryFoundTableInTextAndJson)
     const std::string both75 = "精确匹配 IJG 质量 75（基线或非基线）";
     const size_t identity = text.out.find("是否一样: 是/是\n");
     ASSERT_NE(identity, std::string::npos) << text.out;
-    EXPECT_EQ(text.out.find("量化表 1: " + both75 + "\n量化表 2: " + both75 + "\n\n亮度量化表："), 
+    // Each table's exact-match line, then the encoder line; then the file's encoder.
+    const std::string ijg75 = "与 IJG 质量 75（基线或非基线）相同";
+    EXPECT_EQ(text.out.find("量化表 1: " + both75 + "\n量化表 1: " + ijg75 + "\n量化表 2: " + both75 +
+                            "\n量化表 2: " + ijg75 + "\n编码器: IJG 质量 75（基线或非基线）\n\n亮度量化表："),
               text.out.find('\n', identity) + 1) << text.out;
 
     // Table 0 of all 65535 is no IJG table; the third table is judged as chrominance.
@@ -214,12 +217,21 @@ TEST(ReportCommand, ExactMatchOfEveryFoundTableInTextAndJson)
     ASSERT_EQ(maxMatches.array.size(), 2u);
     EXPECT_TRUE(maxMatches.array[0].array.empty());
     EXPECT_EQ(Settings(maxMatches.array[1]), (std::vector<IjgSetting>{{50, true}, {50, false}}));
+    const JsonValue& maxEncoders = lines[0]["encoders"];
+    ASSERT_EQ(maxEncoders.array.size(), 2u);
+    EXPECT_TRUE(maxEncoders.array[0].array.empty());
+    ASSERT_EQ(maxEncoders.array[1].array.size(), 2u);
+    EXPECT_EQ(maxEncoders.array[1].array[1]["encoder"].string, "ijg");
+    EXPECT_EQ(maxEncoders.array[1].array[1]["quality"].number, 50);
+    EXPECT_FALSE(maxEncoders.array[1].array[1]["baseline"].boolean);
     const JsonValue& threeMatches = lines[1]["ijgMatch"];
     ASSERT_EQ(threeMatches.array.size(), 3u);
     EXPECT_EQ(Settings(threeMatches.array[1]), (std::vector<IjgSetting>{{75, true}, {75, false}}));
     EXPECT_EQ(Settings(threeMatches.array[2]), (std::vector<IjgSetting>{{50, true}, {50, false}}));
 
     const CommandResult maxText = RunReport(dir, {maximal});
-    EXPECT_NE(maxText.out.find("量化表 1: 无精确匹配\n量化表 2: 精确匹配 IJG 质量 50（基线或非基线）\n"),
+    EXPECT_NE(maxText.out.find("量化表 1: 无精确匹配\n量化表 1: 无已知编码器\n"
+                               "量化表 2: 精确匹配 IJG 质量 50（基线或非基线）\n"
+                               "量化表 2: 与 IJG 质量 50（基线或非基线）相同\n\n"),
               std::string::npos) << maxText.out;
 }
