@@ -105,6 +105,7 @@ void PrepareStandardStreams()
 #ifdef _WIN32
     _setmode(_fileno(stdout), _O_BINARY);
     _setmode(_fileno(stderr), _O_BINARY);
+    _setmode(_fileno(stdin), _O_BINARY);   // path lists may hold any byte
 #endif
     if (!IsTerminal(stdout))
         std::setvbuf(stdout, nullptr, _IOFBF, kOutputBufferSize);
