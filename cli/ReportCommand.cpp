@@ -199,10 +199,12 @@ int RunReportCommand(const std::vector<std::wstring>& args)
     const ReportOptions options = ParseOptions(args);
     if (options.help) {
         WriteOut(kUsage);
+        FinishOutput();
         return 0;
     }
     if (options.version && options.problem.empty()) {
         WriteOut(VersionText());
+        FinishOutput();
         return 0;
     }
     if (!options.problem.empty()) {
@@ -210,5 +212,6 @@ int RunReportCommand(const std::vector<std::wstring>& args)
         return 2;
     }
     const bool allReported = ReportAll(CollectPaths(options.paths, options.recursive), options);
+    FinishOutput();
     return allReported ? 0 : 1;
 }

@@ -198,6 +198,19 @@ TEST(ReportCommand, UsageErrorsAndHelp)
     EXPECT_NE(version.out.find("(API 62)\n"), std::string::npos);
 }
 
+#ifndef _WIN32
+TEST(ReportCommand, StandardOutputThatCannotBeWrittenIsToldAndFails)
+{
+    TempDir dir;
+    const std::wstring sample = dir.Write(L"样张.jpg", WriteSampleJpeg());
+    for (const std::vector<std::wstring>& args : {std::vector<std::wstring>{sample}, {L"--version"}}) {
+        const CommandResult result = RunReport(dir, args, "/dev/full");
+        EXPECT_EQ(result.status, 1);
+        EXPECT_EQ(result.err, "quantlens-report: cannot write standard output: No space left on device\n");
+    }
+}
+#endif
+
 // Listed paths follow those on the command line, each in the order given; with -0
 // a name may hold a newline.
 TEST(ReportCommand, PathsFromListsOneALineOrNulSeparated)
