@@ -2,7 +2,10 @@
 
 #include "framework/TextEncoding.h"
 
+#include <cerrno>
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
 
 #ifdef _WIN32
 #include <fcntl.h>
@@ -67,9 +70,20 @@ bool IsTerminal(std::FILE* stream)
 #endif
 }
 
+// A reader that went away (| head) ends the program at once and quietly, as
+// the broken-pipe signal does on Linux; any other failure to write standard
+// output is told on standard error.
+[[noreturn]] void StopOnOutputFailure(int error)
+{
+    if (error != EPIPE)
+        std::fprintf(stderr, "quantlens-report: cannot write standard output: %s\n", std::strerror(error));
+    std::_Exit(1);
+}
+
 void WriteBytes(std::FILE* stream, const std::string& bytes)
 {
-    std::fwrite(bytes.data(), 1, bytes.size(), stream);
+    if (std::fwrite(bytes.data(), 1, bytes.size(), stream) != bytes.size() && stream == stdout)
+        StopOnOutputFailure(errno);
 }
 
 void Write(std::FILE* stream, const std::wstring& text)
@@ -105,9 +119,16 @@ void PrepareStandardStreams()
 #ifdef _WIN32
     _setmode(_fileno(stdout), _O_BINARY);
     _setmode(_fileno(stderr), _O_BINARY);
+    _setmode(_fileno(stdin), _O_BINARY);   // path lists may hold any byte
 #endif
     if (!IsTerminal(stdout))
         std::setvbuf(stdout, nullptr, _IOFBF, kOutputBufferSize);
+}
+
+void FinishOutput()
+{
+    if (std::fflush(stdout) != 0 || std::ferror(stdout))
+        StopOnOutputFailure(errno);
 }
 
 bool StandardErrorIsTerminal()

@@ -14,5 +14,10 @@ void WriteErr(const std::wstring& text);
 // or a pipe, so that a long batch costs few writes. Call before any output.
 void PrepareStandardStreams();
 
+// Writes out what standard output still buffers. When standard output cannot
+// be written, here or earlier, the program ends with status 1: quietly when its
+// reader has gone, else with the reason on standard error.
+void FinishOutput();
+
 // Whether standard error is a terminal (a console on Windows).
 bool StandardErrorIsTerminal();

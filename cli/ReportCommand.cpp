@@ -6,7 +6,9 @@
 #include "cli/OutcomeCsv.h"
 #include "cli/OutcomeText.h"
 #include "cli/OrderedParallel.h"
+#include "cli/PathList.h"
 #include "cli/ProgressLine.h"
+#include "cli/VersionText.h"
 #include "framework/TextEncoding.h"
 
 #include <algorithm>
@@ -15,9 +17,14 @@
 
 namespace {
 
+#define QUANTLENS_SHORT_USAGE \
+    L"用法: quantlens-report [-r] [-j N] [--json | --csv] [-0] [--files-from 列表] 路径...\n" \
+    L"Usage: quantlens-report [-r] [-j N] [--json | --csv] [-0] [--files-from LIST] PATH...\n"
+
+const wchar_t kShortUsage[] = QUANTLENS_SHORT_USAGE L"Try quantlens-report --help for more.\n";
+
 const wchar_t kUsage[] =
-    L"用法: quantlens-report [-r] [-j N] [--json | --csv] 路径...\n"
-    L"Usage: quantlens-report [-r] [-j N] [--json | --csv] PATH...\n"
+    QUANTLENS_SHORT_USAGE
     L"\n"
     L"Inspects each JPEG file's headers as Quantlens does (the same source-file\n"
     L"check, header reader, quality estimate and report) and prints the report,\n"
@@ -37,7 +44,11 @@ const wchar_t kUsage[] =
     L"  --csv            one CSV row per file after a header row (RFC 4180)\n"
     L"  -j, --jobs N     inspect with N threads (default: one per processor);\n"
     L"                   the output keeps the order of the files\n"
+    L"  --files-from LIST also report the paths listed in the file LIST (- for\n"
+    L"                   standard input), UTF-8, one a line, after those given here\n"
+    L"  -0, --null       the list's paths are each ended by a NUL (find -print0)\n"
     L"  --help           this text\n"
+    L"  --version        the program's version and the libjpeg it was built with\n"
     L"  --               every later argument is a path\n"
     L"\n"
     L"A refused or unreadable file (or folder) is named on standard error with\n"
@@ -60,6 +71,9 @@ struct ReportOptions
     bool recursive = false;
     unsigned jobs = DefaultJobs();
     bool help = false;
+    bool version = false;
+    bool nulSeparated = false;
+    std::vector<std::wstring> lists;   // --files-from files, in order
     std::vector<std::wstring> paths;
     std::wstring problem;   // the first usage error found
 };
@@ -106,12 +120,26 @@ ReportOptions ParseOptions(const std::vector<std::wstring>& args)
             options.jobs = i + 1 < args.size() ? ParseJobs(args[++i]) : 0;
         else if (arg == L"--help" || arg == L"-h")
             options.help = true;
+        else if (arg == L"--files-from") {
+            if (i + 1 < args.size())
+                options.lists.push_back(args[++i]);
+            else
+                Complain(options, L"--files-from needs a file (- for standard input)");
+        }
+        else if (arg == L"-0" || arg == L"--null")
+            options.nulSeparated = true;
+        else if (arg == L"--version")
+            options.version = true;
         else
             Complain(options, L"unknown option " + arg);
     }
     if (options.jobs == 0)
         Complain(options, L"-j needs a number of threads from 1 to " + std::to_wstring(kMaximumJobs));
-    if (options.paths.empty())
+    for (const std::wstring& list : options.lists) {
+        if (!ReadPathList(list, options.nulSeparated, options.paths))
+            Complain(options, L"cannot read the path list " + list);
+    }
+    if (options.paths.empty() && options.lists.empty() && !options.version)
         Complain(options, L"no path given");
     return options;
 }
@@ -181,12 +209,19 @@ int RunReportCommand(const std::vector<std::wstring>& args)
     const ReportOptions options = ParseOptions(args);
     if (options.help) {
         WriteOut(kUsage);
+        FinishOutput();
+        return 0;
+    }
+    if (options.version && options.problem.empty()) {
+        WriteOut(VersionText());
+        FinishOutput();
         return 0;
     }
     if (!options.problem.empty()) {
-        WriteErr(L"quantlens-report: " + options.problem + L"\n" + kUsage);
+        WriteErr(L"quantlens-report: " + options.problem + L"\n" + kShortUsage);
         return 2;
     }
     const bool allReported = ReportAll(CollectPaths(options.paths, options.recursive), options);
+    FinishOutput();
     return allReported ? 0 : 1;
 }

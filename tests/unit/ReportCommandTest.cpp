@@ -185,10 +185,60 @@ TEST(ReportCommand, UsageErrorsAndHelp)
     EXPECT_EQ(RunReport(dir, {}).status, 2);
     const CommandResult unknown = RunReport(dir, {L"--bogus", L"x.jpg"});
     EXPECT_EQ(unknown.status, 2);
-    EXPECT_NE(unknown.err.find("--bogus"), std::string::npos);
+    EXPECT_EQ(unknown.err.rfind("quantlens-report: unknown option --bogus\n", 0), 0u);
+    EXPECT_EQ(unknown.err.find("--recursive"), std::string::npos);   // the short usage only
+    EXPECT_EQ(RunReport(dir, {L"--files-from"}).status, 2);
+    EXPECT_EQ(RunReport(dir, {L"--files-from", dir.Path() + kSeparator + L"missing.txt"}).status, 2);
     const CommandResult help = RunReport(dir, {L"--help"});
     EXPECT_EQ(help.status, 0);
-    EXPECT_NE(help.out.find("--json"), std::string::npos);
+    EXPECT_NE(help.out.find("--files-from"), std::string::npos);
+    const CommandResult version = RunReport(dir, {L"--version"});
+    EXPECT_EQ(version.status, 0);
+    EXPECT_EQ(version.out.rfind("quantlens-report 1.00\nlibjpeg", 0), 0u);
+    EXPECT_NE(version.out.find("(API 62)\n"), std::string::npos);
+}
+
+#ifndef _WIN32
+TEST(ReportCommand, StandardOutputThatCannotBeWrittenIsToldAndFails)
+{
+    TempDir dir;
+    const std::wstring sample = dir.Write(L"样张.jpg", WriteSampleJpeg());
+    for (const std::vector<std::wstring>& args : {std::vector<std::wstring>{sample}, {L"--version"}}) {
+        const CommandResult result = RunReport(dir, args, "/dev/full");
+        EXPECT_EQ(result.status, 1);
+        EXPECT_EQ(result.err, "quantlens-report: cannot write standard output: No space left on device\n");
+    }
+}
+#endif
+
+// Listed paths follow those on the command line, each in the order given; with -0
+// a name may hold a newline.
+TEST(ReportCommand, PathsFromListsOneALineOrNulSeparated)
+{
+    TempDir dir;
+    const std::wstring first = dir.Write(L"first.jpg", WriteSampleJpeg());
+#ifdef _WIN32
+    const std::wstring odd = dir.Write(L"样张 二.jpg", WriteSampleJpeg());
+#else
+    const std::wstring odd = dir.Write(L"样张\n二.jpg", WriteSampleJpeg());
+#endif
+    const std::wstring plain = dir.Write(L"样张.jpg", WriteSampleJpeg());
+    const std::string nulList = WideToUtf8(odd) + '\0' + WideToUtf8(first) + '\0';
+    const std::wstring nulPath = dir.Write(L"list0", std::vector<unsigned char>(nulList.begin(), nulList.end()));
+    const std::string lineList = WideToUtf8(plain) + "\r\n\n";
+    const std::wstring linePath = dir.Write(L"list", std::vector<unsigned char>(lineList.begin(), lineList.end()));
+    const CommandResult lines = RunReport(dir, {L"--json", L"--files-from", linePath, first});
+    ASSERT_EQ(lines.status, 0) << lines.err;
+    const std::vector<JsonValue> lineOut = JsonLines(lines.out);
+    ASSERT_EQ(lineOut.size(), 2u);
+    EXPECT_EQ(lineOut[0]["path"].string, WideToUtf8(first));
+    EXPECT_EQ(lineOut[1]["path"].string, WideToUtf8(plain));
+    const CommandResult nul = RunReport(dir, {L"-0", L"--json", L"--files-from", nulPath});
+    ASSERT_EQ(nul.status, 0) << nul.err;
+    const std::vector<JsonValue> nulOut = JsonLines(nul.out);
+    ASSERT_EQ(nulOut.size(), 2u);
+    EXPECT_EQ(nulOut[0]["path"].string, WideToUtf8(odd));
+    EXPECT_EQ(nulOut[1]["path"].string, WideToUtf8(first));
 }
 
 TEST(ReportCommand, ExactMatchOfEveryFoundTableInTextAndJson)

@@ -27,13 +27,15 @@ std::string Quote(const std::wstring& arg)
 
 } // namespace
 
-CommandResult RunReport(const TempDir& dir, const std::vector<std::wstring>& args)
+CommandResult RunReport(const TempDir& dir, const std::vector<std::wstring>& args, const char* outputTo)
 {
     const std::wstring errPath = dir.File(L"stderr.txt");
     std::string command = Quote(Utf8ToWide(QUANTLENS_REPORT_EXE));
     for (const std::wstring& arg : args)
         command += " " + Quote(arg);
     command += " 2>" + Quote(errPath);
+    if (outputTo != nullptr)
+        command += std::string(" >") + outputTo;
 #ifdef _WIN32
     // cmd.exe strips the outer quotes of a command that starts with one.
     command = "\"" + command + "\"";

@@ -22,7 +22,8 @@ const wchar_t kSeparator = L'\\';
 const wchar_t kSeparator = L'/';
 #endif
 
-CommandResult RunReport(const TempDir& dir, const std::vector<std::wstring>& args);
+// outputTo, when given, is where the shell sends standard output instead of the pipe.
+CommandResult RunReport(const TempDir& dir, const std::vector<std::wstring>& args, const char* outputTo = nullptr);
 
 // The JSON objects of --json output, one per non-empty line.
 std::vector<JsonValue> JsonLines(const std::string& out);
