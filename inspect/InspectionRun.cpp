@@ -17,12 +17,15 @@ std::wstring TakeMessage(CException* e)
     return text;
 }
 
-void ReadAndReport(const std::wstring& path, InspectionOutcome& outcome)
+// The checked file is read where it is, without a second open.
+void ReadAndReport(COpenSourceFile& file, InspectionOutcome& outcome)
 {
-    if (ReadJpegFacts(path.c_str(), outcome.facts) == 0) {
+    std::FILE* stream = file.RewindAsStream();
+    if (stream == nullptr) {
         outcome.message = kSourceReadFailedMessage;
         return;
     }
+    ReadJpegStreamFacts(stream, outcome.facts);
     outcome.report = BuildInspectionReport(outcome.facts);
     outcome.tablesText = FileTablesText(outcome.facts);
     outcome.status = InspectionOutcome::Status::Ok;
@@ -34,12 +37,13 @@ InspectionOutcome InspectSourceFile(const std::wstring& path)
 {
     InspectionOutcome outcome;
     try {
-        if (auto refusal = FindSourceRefusal(path)) {
+        COpenSourceFile file;
+        if (auto refusal = FindSourceRefusal(path, file)) {
             outcome.status = InspectionOutcome::Status::Refused;
             outcome.message = *refusal;
             return outcome;
         }
-        ReadAndReport(path, outcome);
+        ReadAndReport(file, outcome);
     } catch (CException* e) {
         outcome.status = InspectionOutcome::Status::Error;
         outcome.message = TakeMessage(e);

@@ -6,7 +6,8 @@
 #include <string>
 
 // One run of the Start command without a window: the source-file check, the
-// header reader and the report, with every failure caught and kept as text.
+// header reader (both through one open of the file) and the report, with
+// every failure caught and kept as text.
 struct InspectionOutcome
 {
     enum class Status { Ok, Refused, Error };

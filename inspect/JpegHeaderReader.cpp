@@ -54,6 +54,15 @@ bool SameCodeLengthCounts(const JHUFF_TBL* a, const JHUFF_TBL* b)
     return std::memcmp(a->bits, b->bits, 17) == 0;
 }
 
+void ReadWithDecompressor(JpegDecompressor& decompressor, std::FILE* file, JpegFacts& facts)
+{
+    // The library reads in blocks of its own: a stdio buffer would only add a
+    // copy, an allocation and (with glibc) an fstat per file.
+    std::setvbuf(file, nullptr, _IONBF, 0);
+    jpeg_stdio_src(&decompressor.cinfo, file);
+    ExtractJpegFacts(&decompressor.cinfo, facts);
+}
+
 } // namespace
 
 int ReadJpegFacts(const wchar_t* path, JpegFacts& facts)
@@ -64,12 +73,14 @@ int ReadJpegFacts(const wchar_t* path, JpegFacts& facts)
     std::unique_ptr<std::FILE, FileCloser> file(OpenWidePathForReading(path));
     if (!file)
         return 0;
-    // The library reads in blocks of its own: a stdio buffer would only add a
-    // copy, an allocation and (with glibc) an fstat per file.
-    std::setvbuf(file.get(), nullptr, _IONBF, 0);
-    jpeg_stdio_src(&decompressor.cinfo, file.get());
-    ExtractJpegFacts(&decompressor.cinfo, facts);
+    ReadWithDecompressor(decompressor, file.get(), facts);
     return 1;
+}
+
+void ReadJpegStreamFacts(std::FILE* file, JpegFacts& facts)
+{
+    JpegDecompressor decompressor;
+    ReadWithDecompressor(decompressor, file, facts);
 }
 
 void ExtractJpegFacts(j_decompress_ptr cinfo, JpegFacts& facts)

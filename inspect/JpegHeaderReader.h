@@ -3,12 +3,18 @@
 #include "inspect/JpegFacts.h"
 #include "inspect/JpegLibrary.h"
 
+#include <cstdio>
+
 // Reads the headers of the file at path (up to the first scan, never image
 // data) into facts, which the caller has zeroed. Returns 1 when the file was
 // opened and read, 0 when path is null or the file cannot be opened. A library
 // error arrives as a thrown CJPEGException*, after the library object has been
 // destroyed and the file closed.
 int ReadJpegFacts(const wchar_t* path, JpegFacts& facts);
+
+// Reads the headers of a file already open for reading (at its start), as
+// ReadJpegFacts does; the caller keeps and closes the file.
+void ReadJpegStreamFacts(std::FILE* file, JpegFacts& facts);
 
 // Fills facts from a decompression object that has a data source attached.
 void ExtractJpegFacts(j_decompress_ptr cinfo, JpegFacts& facts);

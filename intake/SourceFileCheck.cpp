@@ -24,7 +24,7 @@ bool HasJpegExtension(const std::wstring& path)
     return EqualIgnoringCase(extension, L".jpg") || EqualIgnoringCase(extension, L".jpeg");
 }
 
-std::optional<std::wstring> FindSourceRefusal(const std::wstring& path)
+std::optional<std::wstring> FindSourceRefusal(const std::wstring& path, COpenSourceFile& file)
 {
     if (path.empty())
         return std::wstring(L"请先选择源文件。");
@@ -34,7 +34,15 @@ std::optional<std::wstring> FindSourceRefusal(const std::wstring& path)
         return std::wstring(L"所选源文件不是jpg文件，请重新选择。");
 
     unsigned char head[16] = {};
-    if (!ReadSourceHead(path, head))
+    if (!file.Open(path) || !file.ReadHead(head))
         return std::wstring(L"所选源文件打开失败。如果其他软件正在使用此文件，请先关闭。");
     return JudgeSignature(head);
+}
+
+std::optional<std::wstring> FindSourceRefusal(const std::wstring& path)
+{
+    COpenSourceFile file;
+    auto refusal = FindSourceRefusal(path, file);
+    file.Close();
+    return refusal;
 }
