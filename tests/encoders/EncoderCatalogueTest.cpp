@@ -6,7 +6,7 @@
 #include "framework/TextEncoding.h"
 #include "inspect/IjgTables.h"
 #include "inspect/NumberText.h"
-#include "tests/support/MiniJson.h"
+#include "tests/support/JsonTree.h"
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,7 @@
 // project wrote, with the report each must give, worked out independently.
 #include "framework/TextEncoding.h"
 #include "inspect/InspectionRun.h"
-#include "tests/support/MiniJson.h"
+#include "tests/support/JsonTree.h"
 #include "ui/QuantTableText.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "tests/support/MiniJson.h"
+#include "tests/support/JsonTree.h"
 #include "tests/support/TempDir.h"
 
 #include <string>

@@ -37,6 +37,11 @@ std::vector<UserPath> WriteUserFiles(const TempDir& dir, const std::vector<unsig
         {"Chinese name", dir.File(L"照片 – 测试 ü.jpg")},
         {"other scripts", dir.File(L"Ωμέγα фото \U0001F600 é.jpeg")},
         {"spaces", spaced + kSeparator + L" my holiday  photo .JPG"},
+#ifdef _WIN32
+        {"punctuation", dir.File(L"it's, [odd] name; #1 & 50%.jpg")},
+#else
+        {"quotes, backslashes, control characters", dir.File(L"\"it's\", a\\b\t\x01\n.jpg")},
+#endif
     };
     for (const UserPath& path : paths)
         WriteBytes(path.path, bytes);

@@ -5,7 +5,7 @@
 #include "framework/TextEncoding.h"
 #include "inspect/InspectionRun.h"
 #include "tests/generator/JpegWriter.h"
-#include "tests/support/MiniJson.h"
+#include "tests/support/JsonTree.h"
 #include "tests/unit/ReportProcess.h"
 #include "tests/unit/UserPaths.h"
 

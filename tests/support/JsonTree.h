@@ -6,8 +6,9 @@
 #include <string>
 #include <vector>
 
-// Just enough JSON reading for the tests: expected-result files and the
-// command-line report's output.
+// JSON read by RapidJSON (strictly: one value, valid UTF-8) into a tree the
+// tests walk: expected-result files and the command-line report's output.
+// Object keys keep their order in keys.
 struct JsonValue
 {
     enum class Kind { Null, Bool, Number, String, Array, Object } kind = Kind::Null;
@@ -16,6 +17,7 @@ struct JsonValue
     std::string string;   // UTF-8
     std::vector<JsonValue> array;
     std::map<std::string, JsonValue> object;
+    std::vector<std::string> keys;
 
     const JsonValue& operator[](const std::string& key) const
     {
@@ -27,4 +29,5 @@ struct JsonValue
     bool Has(const std::string& key) const { return object.count(key) != 0; }
 };
 
+// Throws std::runtime_error on any fault of the text.
 JsonValue ParseJson(const std::string& text);

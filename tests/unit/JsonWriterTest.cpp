@@ -1,0 +1,36 @@
+// The report's JSON is valid for any text a file name can hold, and its
+// numbers read back exactly in their shortest form.
+#include "cli/JsonWriter.h"
+#include "tests/support/JsonTree.h"
+
+#include <gtest/gtest.h>
+
+#include <climits>
+
+TEST(JsonWriter, AnyNameReadsBackAndNumbersTakeTheirShortestForm)
+{
+    const struct { std::wstring text; std::string utf8; } names[] = {
+        {L"C:\\照片\\\"a\",b.jpg", "C:\\照片\\\"a\",b.jpg"},
+        {L"\"lead\x01\x1f\t\r\n\x7f/", "\"lead\x01\x1f\t\r\n\x7f/"},
+        {L"\U0001F600 é", "\U0001F600 é"},
+        // A Windows name may hold an unpaired surrogate; UTF-8 cannot.
+        {std::wstring(L"a") + wchar_t(0xD800) + L"b" + wchar_t(0xDC00), "a\uFFFDb\uFFFD"},
+    };
+    JsonWriter writer;
+    writer.BeginArray();
+    for (const auto& name : names)
+        writer.String(name.text);
+    writer.Int(LLONG_MIN);
+    writer.Double(41.7);
+    writer.Double(37.0);
+    writer.Bool(false);
+    writer.EndArray();
+    const std::string text = writer.TakeText();
+    EXPECT_NE(text.find(",-9223372036854775808,41.7,37.0,false]"), std::string::npos) << text;
+    const JsonValue read = ParseJson(text);
+    ASSERT_EQ(read.array.size(), 8u);
+    for (size_t i = 0; i < 4; ++i)
+        EXPECT_EQ(read.array[i].string, names[i].utf8) << i;
+    EXPECT_EQ(read.array[5].number, 41.7);
+    EXPECT_TRUE(writer.TakeText().empty());
+}
