@@ -209,6 +209,21 @@ TEST(ReportCommand, StandardOutputThatCannotBeWrittenIsToldAndFails)
         EXPECT_EQ(result.err, "quantlens-report: cannot write standard output: No space left on device\n");
     }
 }
+
+// Some 4 MB of reports into | head: the report ends without a word.
+TEST(ReportCommand, AReaderThatGoesAwayEndsItQuietly)
+{
+    TempDir dir;
+    const std::string sample = WideToUtf8(dir.Write(L"样张.jpg", WriteSampleJpeg())) + "\n";
+    std::string list;
+    for (int i = 0; i < 2000; ++i)
+        list += sample;
+    const std::wstring listPath = dir.Write(L"list", std::vector<unsigned char>(list.begin(), list.end()));
+    const CommandResult result = RunReport(dir, {L"--json", L"--files-from", listPath}, "&1 | head -c 100");
+    EXPECT_EQ(result.status, 0);
+    EXPECT_EQ(result.out.size(), 100u);
+    EXPECT_EQ(result.err, "");
+}
 #endif
 
 // Listed paths follow those on the command line, each in the order given; with -0
