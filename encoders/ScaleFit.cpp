@@ -69,7 +69,7 @@ std::optional<ScaleRange> FitScale(const QuantTable& table, const QuantTable& ba
     for (size_t i = 0; i < table.size(); ++i) {
         if (table[i] == 0 || base[i] == 0)
             return std::nullopt;
-        Bound lower, upper;
+        Bound lower{}, upper{};   // set by EntryBounds; {} keeps -O2 from warning
         EntryBounds(base[i], table[i], rounding, lower, upper);
         // An entry at a clamp only says that the product reached it.
         if (table[i] > 1)
