@@ -32,7 +32,7 @@ void EntryBounds(long long base, long long value, Rounding rounding, Bound& lowe
         lower = {value - 1, base, false};
         upper = {value, base, true};
         break;
-    default:  // Rounding::Nearest
+    case Rounding::Nearest:
         lower = {2 * value - 1, 2 * base, true};
         upper = {2 * value + 1, 2 * base, false};
         break;
