@@ -48,8 +48,11 @@ std::string TakeText(const std::wstring& path)
 
 } // namespace
 
-CommandResult RunReport(const TempDir& dir, const std::vector<std::wstring>& args)
+CommandResult RunReport(const TempDir& dir, const std::vector<std::wstring>& args, const char* outputTo)
 {
+    // No shell here to redirect standard output: such a run cannot pass.
+    if (outputTo != nullptr)
+        return {-1, "", "standard output redirection needs the shell"};
     const std::wstring outPath = dir.File(L"stdout.txt");
     const std::wstring errPath = dir.File(L"stderr.txt");
     std::wstring command = Quote(ReportProgram());
