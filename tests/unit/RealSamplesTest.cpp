@@ -3,6 +3,7 @@
 #include "framework/TextEncoding.h"
 #include "inspect/InspectionRun.h"
 #include "tests/support/JsonTree.h"
+#include "tests/unit/ReportProcess.h"
 #include "ui/QuantTableText.h"
 
 #include <gtest/gtest.h>
@@ -55,6 +56,26 @@ void CheckReport(const JsonValue& expected, const InspectionOutcome& outcome)
     EXPECT_EQ(Utf8(outcome.tablesText), expected["tables_text"].string);
 }
 
+// The outcome and report as quantlens-report --json gives them.
+void CheckReportLine(const JsonValue& expected, const JsonValue& line)
+{
+    const std::string& kind = expected["outcome"].string;
+    const std::string status = kind == "report" ? "ok" : kind == "refused" ? "refused" : "error";
+    ASSERT_EQ(line["status"].string, status);
+    if (kind == "refused") {
+        EXPECT_EQ(line["message"].string, expected["message"].string);
+    }
+    if (kind != "report")
+        return;
+    const JsonValue& report = expected["report"];
+    ASSERT_EQ(line["report"].keys, report.keys);
+    for (const std::string& key : report.keys) {
+        EXPECT_EQ(line["report"][key].string, report[key].string) << key;
+        EXPECT_EQ(line["report"][key].boolean, report[key].boolean) << key;
+    }
+    EXPECT_EQ(line["tablesText"].string, expected["tables_text"].string);
+}
+
 // The reference pane right after the inspection: lists at the estimates, the
 // box checked unless a table holds 16-bit values.
 void CheckReference(const JsonValue& expected, const JpegFacts& facts)
@@ -97,5 +118,28 @@ TEST(RealSamples, EveryFileGivesItsExpectedOutcomeReportAndReference)
             CheckReport(expected, outcome);
             CheckReference(expected, outcome.facts);
         }
+    }
+}
+
+// The command-line report (of this build's processor: the 32-bit console
+// program in the 32-bit build) over all the files in one batch.
+TEST(RealSamples, TheReportCommandGivesEveryFileItsExpectedReport)
+{
+    if (!SamplesPresent())
+        GTEST_SKIP() << "no sample folder at " << kSamplesDir << " (it exists only in the project's workplace)";
+
+    const std::vector<JsonValue> results = ExpectedResults();
+    std::string list;
+    for (const JsonValue& expected : results)
+        list += kSamplesDir + "/files/" + expected["file"].string + "\n";
+    TempDir dir;
+    const CommandResult run =
+        RunReport(dir, {L"--json", L"--files-from", dir.Write(L"list", {list.begin(), list.end()})});
+    EXPECT_EQ(run.status, 1) << run.err;
+    const std::vector<JsonValue> lines = JsonLines(run.out);
+    ASSERT_EQ(lines.size(), results.size());
+    for (size_t i = 0; i < results.size(); ++i) {
+        SCOPED_TRACE(results[i]["file"].string);
+        CheckReportLine(results[i], lines[i]);
     }
 }
