@@ -294,34 +294,22 @@ TEST(ReportCommand, AReaderThatGoesAwayEndsItQuietly)
 }
 #endif
 
-// Listed paths follow those on the command line, each in the order given; with -0
-// a name may hold a newline.
-TEST(ReportCommand, PathsFromListsOneALineOrNulSeparated)
+// Listed paths follow those on the command line, each list in the order given.
+TEST(ReportCommand, ListedPathsFollowThoseOnTheCommandLine)
 {
     TempDir dir;
-    const std::wstring first = dir.Write(L"first.jpg", WriteSampleJpeg());
-#ifdef _WIN32
-    const std::wstring odd = dir.Write(L"样张 二.jpg", WriteSampleJpeg());
-#else
-    const std::wstring odd = dir.Write(L"样张\n二.jpg", WriteSampleJpeg());
-#endif
-    const std::wstring plain = dir.Write(L"样张.jpg", WriteSampleJpeg());
-    const std::string nulList = WideToUtf8(odd) + '\0' + WideToUtf8(first) + '\0';
-    const std::wstring nulPath = dir.Write(L"list0", std::vector<unsigned char>(nulList.begin(), nulList.end()));
-    const std::string lineList = WideToUtf8(plain) + "\r\n\n";
-    const std::wstring linePath = dir.Write(L"list", std::vector<unsigned char>(lineList.begin(), lineList.end()));
-    const CommandResult lines = RunReport(dir, {L"--json", L"--files-from", linePath, first});
-    ASSERT_EQ(lines.status, 0) << lines.err;
-    const std::vector<JsonValue> lineOut = JsonLines(lines.out);
-    ASSERT_EQ(lineOut.size(), 2u);
-    EXPECT_EQ(lineOut[0]["path"].string, WideToUtf8(first));
-    EXPECT_EQ(lineOut[1]["path"].string, WideToUtf8(plain));
-    const CommandResult nul = RunReport(dir, {L"-0", L"--json", L"--files-from", nulPath});
-    ASSERT_EQ(nul.status, 0) << nul.err;
-    const std::vector<JsonValue> nulOut = JsonLines(nul.out);
-    ASSERT_EQ(nulOut.size(), 2u);
-    EXPECT_EQ(nulOut[0]["path"].string, WideToUtf8(odd));
-    EXPECT_EQ(nulOut[1]["path"].string, WideToUtf8(first));
+    std::vector<std::string> paths;
+    for (const wchar_t* name : {L"first.jpg", L"样张.jpg", L"样张 二.jpg"})
+        paths.push_back(WideToUtf8(dir.Write(name, WriteSampleJpeg())));
+    const std::wstring one = dir.Write(L"one", std::vector<unsigned char>(paths[1].begin(), paths[1].end()));
+    const std::wstring two = dir.Write(L"two", std::vector<unsigned char>(paths[2].begin(), paths[2].end()));
+    const CommandResult result = RunReport(dir, {L"--files-from", one, L"--json", Utf8ToWide(paths[0]),
+                                                 L"--files-from", two});
+    ASSERT_EQ(result.status, 0) << result.err;
+    const std::vector<JsonValue> lines = JsonLines(result.out);
+    ASSERT_EQ(lines.size(), 3u);
+    for (size_t i = 0; i < 3; ++i)
+        EXPECT_EQ(lines[i]["path"].string, paths[i]);
 }
 
 TEST(ReportCommand, ExactMatchOfEveryFoundTableInTextAndJson)
