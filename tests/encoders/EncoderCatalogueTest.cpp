@@ -150,12 +150,15 @@ TEST(EncoderText, TheFileIsNamedOnlyWhenAllTablesShareSettingsOfOneEncoder)
 TEST(EncoderJson, OneListPerTableOfSettingsOrScalings)
 {
     const ScaledMatch scaled = {{ScaleBase::Family::AnnexK, 0, true}, Rounding::Down, {37.0, 37.17}};
+    ScaledMatch up = scaled, nearest = scaled;
+    up.rounding = Rounding::Up;
+    nearest.rounding = Rounding::Nearest;
     JsonWriter writer;
     writer.BeginObject();
     WriteEncoders(writer, {{{{Encoder::Ijg, 0, 75, true}, {Encoder::Mozjpeg, 3, 75, false}}, {}},
                            {{{Encoder::Ffmpeg, 0, 2, false}, {Encoder::Pillow, 2, 0, false},
                              {Encoder::Pillow, 5, 0, false}}, {}},
-                           {{}, {scaled}},
+                           {{}, {scaled, up, nearest}},
                            {}});
     writer.EndObject();
     const JsonValue json = ParseJson(writer.TakeText());
@@ -174,11 +177,13 @@ TEST(EncoderJson, OneListPerTableOfSettingsOrScalings)
     EXPECT_EQ(tables[1].array[1]["photoshop"].string, "save-for-web 60");
     EXPECT_EQ(tables[1].array[2]["preset"].string, "low");
     EXPECT_FALSE(tables[1].array[2].Has("photoshop"));
-    ASSERT_EQ(tables[2].array.size(), 1u);
+    ASSERT_EQ(tables[2].array.size(), 3u);
     EXPECT_EQ(tables[2].array[0]["encoder"].string, "scaled");
     EXPECT_EQ(tables[2].array[0]["base"].string, "annex-k-luminance");
     EXPECT_EQ(tables[2].array[0]["scaleMin"].number, 37.0);
     EXPECT_DOUBLE_EQ(tables[2].array[0]["scaleMax"].number, 37.2);
     EXPECT_EQ(tables[2].array[0]["rounding"].string, "down");
+    EXPECT_EQ(tables[2].array[1]["rounding"].string, "up");
+    EXPECT_EQ(tables[2].array[2]["rounding"].string, "nearest");
     EXPECT_TRUE(tables[3].array.empty());
 }

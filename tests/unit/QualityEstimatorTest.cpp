@@ -92,13 +92,28 @@ TEST(QualityEstimator, LowQualitiesAreExactUnforcedAndTooHighWhenForced)
     EXPECT_EQ(Chroma(1, true).quality, 13);
 }
 
-TEST(QualityEstimator, DegenerateTables)
+// Flat tables, and tables holding zero entries among others: a zero counts as
+// an entry of 999.99 % of its base value.
+TEST(QualityEstimator, DegenerateTablesAndZeroEntries)
 {
-    const QualityEstimate zeros = EstimateQuality(Filled(0), LuminanceBase);
-    EXPECT_EQ(zeros.quality, 5);
-    EXPECT_EQ(TwoDecimals(zeros.variance), "0.00");
-    EXPECT_EQ(EstimateQuality(Filled(255), LuminanceBase).quality, 7);
-    EXPECT_EQ(EstimateQuality(Filled(65535), LuminanceBase).quality, 0);
+    QuantTable base50 = BuildIjgTables(50, true).luminance;
+    QuantTable zeroFirst = base50, zeroTwice = base50, zeroAmongOnes = Filled(1);
+    zeroFirst[0] = 0;
+    zeroTwice[5] = zeroTwice[63] = 0;
+    zeroAmongOnes[10] = 0;
+    const struct { const char* name; QuantTable table; int quality; const char* variance; } rows[] = {
+        {"zeros", Filled(0), 5, "0.00"},
+        {"255", Filled(255), 7, "398923.88"},
+        {"65535", Filled(65535), 0, "26348523510.56"},
+        {"zero first", zeroFirst, 44, "12458.22"},
+        {"two zeros", zeroTwice, 39, "24520.94"},
+        {"zero among ones", zeroAmongOnes, 91, "15296.47"},
+    };
+    for (const auto& row : rows) {
+        const QualityEstimate estimate = EstimateQuality(row.table, LuminanceBase);
+        EXPECT_EQ(estimate.quality, row.quality) << row.name;
+        EXPECT_EQ(TwoDecimals(estimate.variance), row.variance) << row.name;
+    }
 }
 
 TEST(QualityEstimator, OneEntryOfTwoAmongOnesIsNeverQualityHundred)

@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+
 #ifndef _WIN32
 #include <fcntl.h>
 #include <sys/wait.h>
@@ -33,41 +35,29 @@ std::vector<std::string> ReportedPaths(const std::string& out)
     return paths;
 }
 
-// Splits RFC 4180 text into records of fields; every record must end in CRLF.
-std::vector<std::vector<std::string>> ParseCsv(const std::string& text)
+#ifndef _WIN32
+// CSV text read back by Python's csv module in strict mode, as records of fields.
+std::vector<std::vector<std::string>> ParseCsv(const TempDir& dir, const std::string& text)
 {
+    const std::wstring path = dir.Write(L"out.csv", std::vector<unsigned char>(text.begin(), text.end()));
+    const std::string command = "/usr/bin/python3 -c 'import csv, json, sys; print(json.dumps(list(csv.reader("
+                                "open(sys.argv[1], newline=\"\", encoding=\"utf-8\"), strict=True))))' " +
+                                WideToUtf8(path);
+    std::FILE* pipe = popen(command.c_str(), "r");
+    std::string json;
+    char buffer[4096];
+    for (size_t n; pipe != nullptr && (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;)
+        json.append(buffer, n);
+    EXPECT_TRUE(pipe != nullptr && pclose(pipe) == 0) << "python3's csv refused:\n" << text;
     std::vector<std::vector<std::string>> records;
-    std::vector<std::string> record;
-    std::string field;
-    bool quoted = false;
-    for (size_t i = 0; i < text.size(); ++i) {
-        const char c = text[i];
-        if (quoted) {
-            if (c == '"' && i + 1 < text.size() && text[i + 1] == '"')
-                field += text[++i];
-            else if (c == '"')
-                quoted = false;
-            else
-                field += c;
-        } else if (c == '"' && field.empty()) {
-            quoted = true;
-        } else if (c == ',') {
-            record.push_back(field);
-            field.clear();
-        } else if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') {
-            record.push_back(field);
-            records.push_back(record);
-            record.clear();
-            field.clear();
-            ++i;
-        } else {
-            EXPECT_NE(c, '\n') << "a line break without CR";
-            field += c;
-        }
+    for (const JsonValue& record : ParseJson(json).array) {
+        records.emplace_back();
+        for (const JsonValue& field : record.array)
+            records.back().push_back(field.string);
     }
-    EXPECT_TRUE(field.empty() && record.empty() && !quoted) << "the last record does not end in CRLF";
     return records;
 }
+#endif
 
 #ifndef _WIN32
 // Runs quantlens-report with standard error on a new pseudo-terminal and
@@ -180,41 +170,59 @@ TEST(ReportBatch, WithoutRecursionAFolderIsRefusedAsTheDialogWould)
               std::vector<std::string>{WideToUtf8(jpegNamed + kSeparator + L"inside.jpg")});
 }
 
-TEST(ReportBatch, CsvHasAHeaderRowAndOneQuotedRowPerFile)
+// Names with every character that needs escaping or quoting, listed with -0
+// (the last without its NUL), come back intact through RapidJSON and Python's
+// csv; the CSV starts with its header row in exactly these bytes.
+TEST(ReportBatch, HostileNamesReadBackThroughRealParsers)
 {
     TempDir dir;
 #ifdef _WIN32
-    const std::wstring goodName = L"a, b.jpg";   // Windows names cannot hold '"'
+    const std::vector<std::wstring> names = {L"a, b.jpg", L"样张 'x'.jpg"};   // Windows names cannot hold '"'
 #else
-    const std::wstring goodName = L"a, \"quoted\" name.jpg";
+    const std::vector<std::wstring> names = {L"a, \"quoted\" name.jpg", L"back\\slash.jpg", L"\"lead.jpg",
+                                             L"mid\"quote.jpg", L"tab\tctl\x01\x1f.jpg", L"new\nline.jpg",
+                                             L"样张.jpg", L"trail\r.jpg"};
 #endif
-    const std::wstring good = dir.Write(goodName, WriteSampleJpeg());
-    const std::wstring fake = dir.Write(L"fake.jpg", {'G', 'I', 'F', '8', '9', 'a'});
-    const CommandResult result = RunReport(dir, {L"--csv", good, fake});
-    EXPECT_EQ(result.status, 1);
-    std::string quotedPath = "\"";
-    for (char c : WideToUtf8(good))
-        quotedPath += c == '"' ? std::string("\"\"") : std::string(1, c);
-    EXPECT_NE(result.out.find("\r\n" + quotedPath + "\",ok,"), std::string::npos) << result.out;
+    std::vector<std::string> paths;
+    for (const std::wstring& name : names)
+        paths.push_back(WideToUtf8(dir.Write(name, WriteSampleJpeg())));
+    paths.insert(paths.begin() + 1, WideToUtf8(dir.Write(L"fake.jpg", {'G', 'I', 'F', '8', '9', 'a'})));
+    std::string list;
+    for (const std::string& path : paths)
+        list += (list.empty() ? "" : std::string(1, '\0')) + path;
+    const std::wstring listPath = dir.Write(L"list", std::vector<unsigned char>(list.begin(), list.end()));
 
-    const std::vector<std::vector<std::string>> records = ParseCsv(result.out);
-    ASSERT_EQ(records.size(), 3u);
+    const CommandResult json = RunReport(dir, {L"--json", L"-0", L"--files-from", listPath});
+    EXPECT_EQ(json.status, 1);
+    EXPECT_EQ(ReportedPaths(json.out), paths);
+    const CommandResult csv = RunReport(dir, {L"--csv", L"-0", L"--files-from", listPath});
+    EXPECT_EQ(csv.status, 1);
     const std::vector<std::string> header = {
         "path", "status", "message", "width", "height", "colorSpace", "components", "sampling",
         "precision", "progressive", "optimized", "tableCount", "sixteenBit", "quality", "variance",
         "identity", "qualityMismatch", "ijgMatch", "encoders"};
+    std::string headerLine;
+    for (const std::string& name : header)
+        headerLine += (headerLine.empty() ? "" : ",") + name;
+    EXPECT_EQ(csv.out.substr(0, headerLine.size() + 2), headerLine + "\r\n");
+#ifndef _WIN32
+    const std::vector<std::vector<std::string>> records = ParseCsv(dir, csv.out);
+    ASSERT_EQ(records.size(), paths.size() + 1);
     EXPECT_EQ(records[0], header);
-    const std::vector<std::string> goodRow = {
-        WideToUtf8(good), "ok", "", "320", "240", "YCbCr", "3", "1x1 2x2 2x2", "8", "否", "否", "2",
+    std::vector<std::string> goodRow = {
+        "", "ok", "", "320", "240", "YCbCr", "3", "1x1 2x2 2x2", "8", "否", "否", "2",
         "否", "75", "0.81/0.19", "是/是", "false",
         "精确匹配 IJG 质量 75（基线或非基线）/精确匹配 IJG 质量 75（基线或非基线）",
         "与 IJG 质量 75（基线或非基线）相同/与 IJG 质量 75（基线或非基线）相同"};
-    EXPECT_EQ(records[1], goodRow);
     std::vector<std::string> fakeRow(header.size());
-    fakeRow[0] = WideToUtf8(fake);
     fakeRow[1] = "refused";
     fakeRow[2] = "所选源文件其实是一个GIF文件，请重新选择。";
-    EXPECT_EQ(records[2], fakeRow);
+    for (size_t i = 0; i < paths.size(); ++i) {
+        std::vector<std::string>& expected = i == 1 ? fakeRow : goodRow;
+        expected[0] = paths[i];
+        EXPECT_EQ(records[i + 1], expected) << paths[i];
+    }
+#endif
 }
 
 TEST(ReportBatch, ExitStatusSaysWhetherEveryFileWasReported)
@@ -228,16 +236,12 @@ TEST(ReportBatch, ExitStatusSaysWhetherEveryFileWasReported)
     const std::wstring empty = dir.MakeDir(L"empty");
     const CommandResult nothing = RunReport(dir, {L"--csv", L"-r", empty});
     EXPECT_EQ(nothing.status, 0);
-    EXPECT_EQ(ParseCsv(nothing.out).size(), 1u) << "only the header row";
+    EXPECT_EQ(nothing.out.find("\r\n"), nothing.out.size() - 2) << "only the header row";
 
     WriteBytes(folder + kSeparator + L"3.jpg", {0xFF, 0xD8, 0xFF, 0xC0, 0x00});
     const CommandResult broken = RunReport(dir, {L"-r", folder});
     EXPECT_EQ(broken.status, 1);
     EXPECT_NE(broken.err.find(WideToUtf8(folder + kSeparator + L"3.jpg") + ": "), std::string::npos);
-
-    const CommandResult both = RunReport(dir, {L"--csv", L"--json", folder});
-    EXPECT_EQ(both.status, 2);
-    EXPECT_NE(both.err.find("--csv"), std::string::npos);
 }
 
 TEST(ReportBatch, NoProgressLineWhenStandardErrorIsNotATerminal)
@@ -302,10 +306,4 @@ TEST(ReportBatch, ThreadsKeepTheOrderAndTheOutputOfOneThread)
 
     const CommandResult text = RunReport(dir, {L"-j", L"3", L"-r", folder});
     EXPECT_EQ(text.out, RunReport(dir, {L"-j", L"1", L"-r", folder}).out);
-
-    for (const wchar_t* bad : {L"0", L"x", L"65"}) {
-        const CommandResult refused = RunReport(dir, {L"-j", bad, folder});
-        EXPECT_EQ(refused.status, 2) << WideToUtf8(bad);
-        EXPECT_NE(refused.err.find("-j needs a number"), std::string::npos) << refused.err;
-    }
 }

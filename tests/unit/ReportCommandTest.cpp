@@ -151,6 +151,14 @@ TEST(ReportCommand, FailedFilesAreNamedOnStandardErrorAndTheOthersGoOn)
     EXPECT_FALSE(lines[0].Has("report"));
     EXPECT_EQ(lines[1]["status"].string, "ok");
     EXPECT_EQ(lines[1]["report"]["sampling"].string, "1x1 2x2 2x2");
+    const JsonValue& facts = lines[1]["facts"];
+    for (const char* key : {"hSampling", "vSampling"}) {
+        ASSERT_EQ(facts[key].array.size(), 4u);
+        for (size_t i = 0; i < 4; ++i)
+            EXPECT_EQ(facts[key].array[i].number, (i == 0 ? 1 : i == 3 ? 0 : 2)) << key << i;
+    }
+    EXPECT_EQ(facts["sixteenBit"].number, 0);
+    EXPECT_EQ(facts["progressive"].number, 0);
     EXPECT_EQ(lines[1]["tablesText"].string.rfind("亮度量化表：\r\n#0:", 0), 0u);
     EXPECT_EQ(lines[2]["status"].string, "error");
     EXPECT_NE(result.err.find(WideToUtf8(png) + ": 所选源文件其实是一个PNG文件"), std::string::npos);
@@ -179,23 +187,83 @@ TEST(ReportCommand, TextReportListsEveryFieldWithItsLabelThenTheTables)
     EXPECT_EQ(result.out.find('\r'), std::string::npos);
 }
 
-TEST(ReportCommand, UsageErrorsAndHelp)
+// Each option at and beyond its limits, repeated, and combined: the exit
+// status, how standard output starts (its first bytes tell the format) and the
+// first line on standard error. "@" stands for a good file.
+TEST(ReportCommand, OptionsAtTheirLimitsAndRepeated)
 {
     TempDir dir;
-    EXPECT_EQ(RunReport(dir, {}).status, 2);
-    const CommandResult unknown = RunReport(dir, {L"--bogus", L"x.jpg"});
-    EXPECT_EQ(unknown.status, 2);
-    EXPECT_EQ(unknown.err.rfind("quantlens-report: unknown option --bogus\n", 0), 0u);
-    EXPECT_EQ(unknown.err.find("--recursive"), std::string::npos);   // the short usage only
-    EXPECT_EQ(RunReport(dir, {L"--files-from"}).status, 2);
-    EXPECT_EQ(RunReport(dir, {L"--files-from", dir.Path() + kSeparator + L"missing.txt"}).status, 2);
-    const CommandResult help = RunReport(dir, {L"--help"});
-    EXPECT_EQ(help.status, 0);
-    EXPECT_NE(help.out.find("--files-from"), std::string::npos);
-    const CommandResult version = RunReport(dir, {L"--version"});
-    EXPECT_EQ(version.status, 0);
-    EXPECT_EQ(version.out.rfind("quantlens-report 1.00\nlibjpeg", 0), 0u);
-    EXPECT_NE(version.out.find("(API 62)\n"), std::string::npos);
+    const std::wstring good = dir.Write(L"good.jpg", WriteSampleJpeg());
+    const std::wstring missing = dir.File(L"missing.txt");
+    const std::wstring emptyList = dir.Write(L"empty.txt", {});
+    const std::string jobs = "quantlens-report: -j needs a number of threads from 1 to 64";
+    const std::string unknown = "quantlens-report: unknown option --bogus";
+    const std::string gone = "所选源文件已不存在，请重新选择。";
+    const std::string usage = "用法: quantlens-report [-r]";
+    const struct { std::vector<std::wstring> args; int status; std::string out; std::string err; } rows[] = {
+        {{L"-j", L"1", L"@"}, 0, "文件: " + WideToUtf8(good) + "\n像素宽度: 320\n", ""},
+        {{L"--jobs", L"64", L"@"}, 0, "文件: ", ""},
+        {{L"-j", L"65", L"@"}, 2, "", jobs},
+        {{L"-j", L"0", L"@"}, 2, "", jobs},
+        {{L"-j", L"2x", L"@"}, 2, "", jobs},
+        {{L"-j", L"-1", L"@"}, 2, "", jobs},
+        {{L"@", L"-j"}, 2, "", jobs},
+        {{L"-j", L"2", L"-j", L"3", L"-r", L"--recursive", L"@"}, 0, "文件: ", ""},
+        {{L"--json", L"--json", L"@"}, 0, "{\"path\":\"", ""},
+        {{L"--csv", L"--csv", L"@"}, 0, "path,status,message,width,", ""},
+        {{L"--json", L"--csv", L"@"}, 2, "", "quantlens-report: --json and --csv exclude each other"},
+        {{L"--bogus", L"--other", L"@"}, 2, "", unknown},
+        {{L"--version", L"--bogus"}, 2, "", unknown},
+        {{}, 2, "", "quantlens-report: no path given"},
+        {{L"--files-from"}, 2, "", "quantlens-report: --files-from needs a file (- for standard input)"},
+        {{L"--files-from", missing}, 2, "", "quantlens-report: cannot read the path list " + WideToUtf8(missing)},
+        {{L"--files-from", emptyList}, 0, "", ""},
+        {{L"-"}, 1, "文件: -\n" + gone + "\n", "-: " + gone},
+        {{L"--", L"--json"}, 1, "文件: --json\n" + gone + "\n", "--json: " + gone},
+        {{L"--help"}, 0, usage + " [-j N] [--json | --csv] [-0] [--files-from 列表] 路径...\n", ""},
+        {{L"-h", L"--bogus"}, 0, usage, ""},
+        {{L"--version"}, 0, "quantlens-report 1.00\nlibjpeg", ""},
+    };
+    for (const auto& row : rows) {
+        std::vector<std::wstring> args = row.args;
+        std::replace(args.begin(), args.end(), std::wstring(L"@"), good);
+        std::string line;
+        for (const std::wstring& arg : row.args)
+            line += " " + WideToUtf8(arg);
+        SCOPED_TRACE("arguments:" + line);
+        const CommandResult result = RunReport(dir, args);
+        EXPECT_EQ(result.status, row.status);
+        EXPECT_EQ(result.out.substr(0, row.out.size()), row.out);
+        EXPECT_EQ(result.out.empty(), row.out.empty());
+        EXPECT_EQ(result.err.substr(0, result.err.find('\n')), row.err);
+        // After a usage error the short usage follows, without the option list.
+        if (row.status == 2) {
+            EXPECT_EQ(result.err.substr(row.err.size() + 1, usage.size()), usage);
+            EXPECT_EQ(result.err.find("--recursive"), std::string::npos);
+        }
+    }
+    EXPECT_NE(RunReport(dir, {L"--version"}).out.find("(API 62)\n"), std::string::npos);
+    // Text reports are parted by one empty line, and each ends in one line break.
+    const std::string one = RunReport(dir, {good}).out;
+    EXPECT_EQ(one.substr(one.size() - 4), " 50\n");
+    EXPECT_EQ(RunReport(dir, {good, good, good}).out, one + "\n" + one + "\n" + one);
+}
+
+// libjpeg warns of junk before a marker and of a stream that ends early; the
+// report is given and its standard error stays empty.
+TEST(ReportCommand, LibraryWarningsStayOffStandardError)
+{
+    TempDir dir;
+    std::vector<unsigned char> junk = WriteSampleJpeg();
+    junk.insert(junk.begin() + 2, {0x00, 0x11, 0x22});
+    const CommandResult result = RunReport(dir, {L"--json", dir.Write(L"junk.jpg", junk),
+                                                 dir.Write(L"cut.jpg", CutInsideDqtStream())});
+    EXPECT_EQ(result.status, 0);
+    EXPECT_EQ(result.err, "");
+    const std::vector<JsonValue> lines = JsonLines(result.out);
+    ASSERT_EQ(lines.size(), 2u);
+    EXPECT_EQ(lines[0]["report"]["quality"].string, "75");
+    EXPECT_EQ(lines[1]["report"]["tableCount"].string, "1");
 }
 
 #ifndef _WIN32
@@ -226,34 +294,22 @@ TEST(ReportCommand, AReaderThatGoesAwayEndsItQuietly)
 }
 #endif
 
-// Listed paths follow those on the command line, each in the order given; with -0
-// a name may hold a newline.
-TEST(ReportCommand, PathsFromListsOneALineOrNulSeparated)
+// Listed paths follow those on the command line, each list in the order given.
+TEST(ReportCommand, ListedPathsFollowThoseOnTheCommandLine)
 {
     TempDir dir;
-    const std::wstring first = dir.Write(L"first.jpg", WriteSampleJpeg());
-#ifdef _WIN32
-    const std::wstring odd = dir.Write(L"样张 二.jpg", WriteSampleJpeg());
-#else
-    const std::wstring odd = dir.Write(L"样张\n二.jpg", WriteSampleJpeg());
-#endif
-    const std::wstring plain = dir.Write(L"样张.jpg", WriteSampleJpeg());
-    const std::string nulList = WideToUtf8(odd) + '\0' + WideToUtf8(first) + '\0';
-    const std::wstring nulPath = dir.Write(L"list0", std::vector<unsigned char>(nulList.begin(), nulList.end()));
-    const std::string lineList = WideToUtf8(plain) + "\r\n\n";
-    const std::wstring linePath = dir.Write(L"list", std::vector<unsigned char>(lineList.begin(), lineList.end()));
-    const CommandResult lines = RunReport(dir, {L"--json", L"--files-from", linePath, first});
-    ASSERT_EQ(lines.status, 0) << lines.err;
-    const std::vector<JsonValue> lineOut = JsonLines(lines.out);
-    ASSERT_EQ(lineOut.size(), 2u);
-    EXPECT_EQ(lineOut[0]["path"].string, WideToUtf8(first));
-    EXPECT_EQ(lineOut[1]["path"].string, WideToUtf8(plain));
-    const CommandResult nul = RunReport(dir, {L"-0", L"--json", L"--files-from", nulPath});
-    ASSERT_EQ(nul.status, 0) << nul.err;
-    const std::vector<JsonValue> nulOut = JsonLines(nul.out);
-    ASSERT_EQ(nulOut.size(), 2u);
-    EXPECT_EQ(nulOut[0]["path"].string, WideToUtf8(odd));
-    EXPECT_EQ(nulOut[1]["path"].string, WideToUtf8(first));
+    std::vector<std::string> paths;
+    for (const wchar_t* name : {L"first.jpg", L"样张.jpg", L"样张 二.jpg"})
+        paths.push_back(WideToUtf8(dir.Write(name, WriteSampleJpeg())));
+    const std::wstring one = dir.Write(L"one", std::vector<unsigned char>(paths[1].begin(), paths[1].end()));
+    const std::wstring two = dir.Write(L"two", std::vector<unsigned char>(paths[2].begin(), paths[2].end()));
+    const CommandResult result = RunReport(dir, {L"--files-from", one, L"--json", Utf8ToWide(paths[0]),
+                                                 L"--files-from", two});
+    ASSERT_EQ(result.status, 0) << result.err;
+    const std::vector<JsonValue> lines = JsonLines(result.out);
+    ASSERT_EQ(lines.size(), 3u);
+    for (size_t i = 0; i < 3; ++i)
+        EXPECT_EQ(lines[i]["path"].string, paths[i]);
 }
 
 TEST(ReportCommand, ExactMatchOfEveryFoundTableInTextAndJson)
@@ -278,6 +334,7 @@ TEST(ReportCommand, ExactMatchOfEveryFoundTableInTextAndJson)
     ASSERT_EQ(json.status, 0) << json.err;
     const std::vector<JsonValue> lines = JsonLines(json.out);
     ASSERT_EQ(lines.size(), 2u);
+    EXPECT_EQ(lines[0]["facts"]["sixteenBit"].number, 1);
     const JsonValue& maxMatches = lines[0]["ijgMatch"];
     ASSERT_EQ(maxMatches.array.size(), 2u);
     EXPECT_TRUE(maxMatches.array[0].array.empty());

@@ -1,10 +1,18 @@
+#include "inspect/InspectionRun.h"
 #include "intake/SourceFileCheck.h"
+#include "tests/generator/JpegWriter.h"
+#include "tests/support/OpenFiles.h"
 #include "tests/support/TempDir.h"
 
 #include <gtest/gtest.h>
 
 #ifdef _WIN32
 #include <windows.h>
+#else
+#include "framework/TextEncoding.h"
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 #endif
 
 namespace {
@@ -49,7 +57,7 @@ TEST_F(SourceFileCheck, ExtensionDecidesByNameAlone)
 {
     for (const wchar_t* name : {L"a.jpg", L"b.JPG", L"c.JpEg", L"d.jpeg", L"照片 一.jpg"})
         EXPECT_EQ(CheckContent(kJpegHead, name), std::nullopt) << name;
-    for (const wchar_t* name : {L"a.jpe", L"b.jfif", L"noextension", L"c.jpg.png", L"d.jpg ", L"e.jp g"})
+    for (const wchar_t* name : {L"a.jpe", L"b.jfif", L"noextension", L"c.jpg.png", L"d.jpg ", L"e.jp g", L"f.jpgx"})
         EXPECT_EQ(CheckContent(kJpegHead, name), kNotJpgName) << name;
 }
 
@@ -90,6 +98,7 @@ TEST_F(SourceFileCheck, EverySignatureRow)
         {{'P', 'N', 'G'}, kNotRecognised},
         {{0x00, 0x00, 0x00, 0x0C, 0x6A, 0x50, 0x20, 0x20, 0x0D, 0x0A, 0x87}, kNotRecognised},
         {{'R', 'a', 'r'}, kNotRecognised},
+        {{'G', 'I', 'F', '7'}, kNotRecognised},
         {{'%', 'P', 'D', 'F'}, kNotRecognised},
     };
     int index = 0;
@@ -110,5 +119,48 @@ TEST_F(SourceFileCheck, AFileHeldOpenForWritingIsRefusedAtTheOpen)
     EXPECT_EQ(FindSourceRefusal(path), kOpenFailed);
     CloseHandle(writer);
     EXPECT_EQ(FindSourceRefusal(path), std::nullopt);
+}
+#endif
+
+#ifndef _WIN32
+// Every way out of the check and of the inspection after it closes what was
+// opened: a good file, refusals by content and at the open (a folder, which
+// is closed at once), FIFOs with and without a writer (the first gives no
+// bytes, the second cannot be rewound), a file whose read fails, a missing one.
+TEST_F(SourceFileCheck, EveryWayOutClosesWhatWasOpened)
+{
+    using Status = InspectionOutcome::Status;
+    const std::wstring silent = m_dir.File(L"silent.jpg");
+    const std::wstring fed = m_dir.File(L"fed.jpg");
+    const std::wstring failing = m_dir.File(L"failing.jpg");
+    for (const std::wstring& fifo : {silent, fed})
+        ASSERT_EQ(mkfifo(WideToUtf8(fifo).c_str(), 0600), 0);
+    const int writer = open(WideToUtf8(fed).c_str(), O_RDWR | O_NONBLOCK);
+    ASSERT_EQ(write(writer, kJpegHead.data(), kJpegHead.size()), static_cast<ssize_t>(kJpegHead.size()));
+    // Reading this process's memory at address 0 fails with EIO.
+    ASSERT_EQ(symlink("/proc/self/mem", WideToUtf8(failing).c_str()), 0);
+    const struct { std::wstring path; Status status; std::wstring message; } rows[] = {
+        {m_dir.Write(L"good.jpg", WriteSampleJpeg()), Status::Ok, L""},
+        {m_dir.Write(L"png.jpg", {0x89, 'P', 'N', 'G'}), Status::Refused, KindMessage(L"PNG")},
+        {m_dir.MakeDir(L"folder.jpg"), Status::Refused, kOpenFailed},
+        {silent, Status::Refused, kNotRecognised},
+        {fed, Status::Error, L"源文件读取失败。"},
+        {failing, Status::Error, L"An error occurred while accessing " + failing + L" (system error 5)."},
+        {m_dir.File(L"gone.jpg"), Status::Refused, L"所选源文件已不存在，请重新选择。"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(WideToUtf8(row.path));
+        const int before = CountOpenFiles();
+        const InspectionOutcome outcome = InspectSourceFile(row.path);
+        EXPECT_EQ(outcome.status, row.status);
+        EXPECT_EQ(outcome.message, row.message);
+        EXPECT_EQ(CountOpenFiles(), before);
+        if (row.message == kOpenFailed) {
+            COpenSourceFile file;
+            EXPECT_EQ(FindSourceRefusal(row.path, file), kOpenFailed);
+            EXPECT_EQ(CountOpenFiles(), before) << "the folder stayed open";
+        }
+    }
+    close(writer);
 }
 #endif
