@@ -17,7 +17,9 @@ IjgMatches IjgMatchFinder::Find(const QuantTable& table, bool luminance) const
 {
     IjgMatches matches;
     for (const Reference& reference : m_references) {
-        if ((luminance ? reference.luminance : reference.chrominance) == table)
+        const QuantTable& candidate = luminance ? reference.luminance : reference.chrominance;
+        // The first entry alone rules out nearly every quality.
+        if (candidate[0] == table[0] && candidate == table)
             matches.push_back(reference.setting);
     }
     return matches;

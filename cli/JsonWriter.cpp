@@ -2,19 +2,112 @@
 
 #include "framework/TextEncoding.h"
 
+#include <rapidjson/internal/itoa.h>
+
+#include <algorithm>
+#include <cstring>
+#include <type_traits>
+
+namespace {
+
+// What RapidJSON writes after a backslash for each ASCII character, or 0 for
+// one written as it is.
+struct EscapeTable
+{
+    char code[128] = {};
+    constexpr EscapeTable()
+    {
+        for (int c = 0; c < 0x20; ++c)
+            code[c] = 'u';
+        code['\b'] = 'b';
+        code['\t'] = 't';
+        code['\n'] = 'n';
+        code['\f'] = 'f';
+        code['\r'] = 'r';
+        code['"'] = '"';
+        code['\\'] = '\\';
+    }
+};
+
+constexpr EscapeTable kEscape;
+const char kHexDigits[] = "0123456789ABCDEF";
+
+} // namespace
+
 JsonWriter::JsonWriter(size_t expectedSize)
     : m_writer(m_buffer)
 {
     m_buffer.Reserve(expectedSize);
 }
 
-// Text the wide string cannot carry (a lone surrogate in a Windows file name)
-// is already U+FFFD in the UTF-8, so the JSON is always valid.
-void JsonWriter::String(const std::wstring& value)
+void JsonWriter::Writer::PlainKey(const char* name)
 {
-    const std::string utf8 = WideToUtf8(value);
-    m_writer.String(utf8.data(), static_cast<rapidjson::SizeType>(utf8.size()));
+    Prefix(rapidjson::kStringType);
+    const size_t length = std::strlen(name);
+    char* out = os_->Push(length + 2);
+    *out++ = '"';
+    out = std::copy(name, name + length, out);
+    *out = '"';
+    EndValue(true);
 }
+
+// Text the wide string cannot carry (a lone surrogate in a Windows file name)
+// becomes U+FFFD, so the JSON is always valid.
+void JsonWriter::Writer::WideString(const std::wstring& value)
+{
+    Prefix(rapidjson::kStringType);
+    // No code unit takes more than six bytes ("\u001F"; UTF-8 takes four).
+    const size_t room = 2 + 6 * value.size();
+    char* const start = os_->Push(room);
+    char* out = start;
+    *out++ = '"';
+    for (size_t i = 0; i < value.size();) {
+        const auto unit = static_cast<std::make_unsigned_t<wchar_t>>(value[i]);
+        if (unit >= 0x80) {
+            out = PutUtf8(out, NextWideCodePoint(value, i));
+            continue;
+        }
+        ++i;
+        const char code = kEscape.code[unit];
+        if (code == 0) {
+            *out++ = static_cast<char>(unit);
+            continue;
+        }
+        *out++ = '\\';
+        *out++ = code;
+        if (code == 'u') {
+            *out++ = '0';
+            *out++ = '0';
+            *out++ = kHexDigits[unit >> 4];
+            *out++ = kHexDigits[unit & 0xF];
+        }
+    }
+    *out++ = '"';
+    os_->Pop(room - static_cast<size_t>(out - start));
+    EndValue(true);
+}
+
+template <typename Number>
+void JsonWriter::Writer::IntArray(const Number* values, int count)
+{
+    Prefix(rapidjson::kArrayType);
+    // "[", then at most eleven characters and a comma per number, then "]".
+    const size_t room = 2 + 12 * static_cast<size_t>(count);
+    char* const start = os_->Push(room);
+    char* out = start;
+    *out++ = '[';
+    for (int i = 0; i < count; ++i) {
+        if (i > 0)
+            *out++ = ',';
+        out = rapidjson::internal::i32toa(values[i], out);
+    }
+    *out++ = ']';
+    os_->Pop(room - static_cast<size_t>(out - start));
+    EndValue(true);
+}
+
+template void JsonWriter::Writer::IntArray(const std::int32_t*, int);
+template void JsonWriter::Writer::IntArray(const std::uint16_t*, int);
 
 std::string JsonWriter::TakeText()
 {

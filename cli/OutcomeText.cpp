@@ -31,10 +31,7 @@ std::wstring WithUnixLineBreaks(const std::wstring& text)
 void WriteIntArray(JsonWriter& json, const char* key, const std::int32_t* values, int count)
 {
     json.Key(key);
-    json.BeginArray();
-    for (int i = 0; i < count; ++i)
-        json.Int(values[i]);
-    json.EndArray();
+    json.IntArray(values, count);
 }
 
 void WriteFacts(JsonWriter& json, const JpegFacts& facts)
@@ -45,12 +42,8 @@ void WriteFacts(JsonWriter& json, const JpegFacts& facts)
     json.Key("sixteenBit"); json.Int(facts.sixteenBit);
     json.Key("tables");
     json.BeginArray();
-    for (int t = 0; t < facts.tableCount; ++t) {
-        json.BeginArray();
-        for (std::uint16_t value : facts.tables[t])
-            json.Int(value);
-        json.EndArray();
-    }
+    for (int t = 0; t < facts.tableCount; ++t)
+        json.IntArray(facts.tables[t].data(), 64);
     json.EndArray();
     json.Key("estimates");
     json.BeginArray();

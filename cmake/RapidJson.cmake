@@ -9,3 +9,8 @@ file(CREATE_LINK "${QUANTLENS_RAPIDJSON_DIR}/rapidjson"
      "${_quantlens_rapidjson_include}/rapidjson" SYMBOLIC)
 add_library(quantlens_rapidjson INTERFACE)
 target_include_directories(quantlens_rapidjson SYSTEM INTERFACE "${_quantlens_rapidjson_include}")
+# Strings are scanned for characters to escape 16 bytes at a time where every
+# processor of the target has SSE2; every user of the headers must agree.
+if(CMAKE_SYSTEM_PROCESSOR MATCHES "^(x86_64|AMD64|amd64)$")
+  target_compile_definitions(quantlens_rapidjson INTERFACE RAPIDJSON_SSE2)
+endif()

@@ -1,28 +1,37 @@
 #include "framework/TextEncoding.h"
 
+#include <type_traits>
+
 namespace {
 
 const char32_t kReplacement = 0xFFFD;
 
 } // namespace
 
-void AppendUtf8(std::string& out, char32_t c)
+char* PutUtf8(char* out, char32_t c)
 {
     if (c < 0x80) {
-        out += static_cast<char>(c);
+        *out++ = static_cast<char>(c);
     } else if (c < 0x800) {
-        out += static_cast<char>(0xC0 | (c >> 6));
-        out += static_cast<char>(0x80 | (c & 0x3F));
+        *out++ = static_cast<char>(0xC0 | (c >> 6));
+        *out++ = static_cast<char>(0x80 | (c & 0x3F));
     } else if (c < 0x10000) {
-        out += static_cast<char>(0xE0 | (c >> 12));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
+        *out++ = static_cast<char>(0xE0 | (c >> 12));
+        *out++ = static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        *out++ = static_cast<char>(0x80 | (c & 0x3F));
     } else {
-        out += static_cast<char>(0xF0 | (c >> 18));
-        out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
+        *out++ = static_cast<char>(0xF0 | (c >> 18));
+        *out++ = static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+        *out++ = static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        *out++ = static_cast<char>(0x80 | (c & 0x3F));
     }
+    return out;
+}
+
+void AppendUtf8(std::string& out, char32_t c)
+{
+    char bytes[4];
+    out.append(bytes, PutUtf8(bytes, c));
 }
 
 namespace {
@@ -41,20 +50,6 @@ void AppendWide(std::wstring& out, char32_t c)
 }
 
 bool IsSurrogate(char32_t c) { return c >= 0xD800 && c <= 0xDFFF; }
-
-// Decodes one code point of UTF-16 or UTF-32 text starting at i; advances i.
-char32_t NextWide(const std::wstring& text, size_t& i)
-{
-    char32_t c = static_cast<char32_t>(text[i++]);
-    if (sizeof(wchar_t) == 2 && c >= 0xD800 && c <= 0xDBFF && i < text.size()) {
-        char32_t low = static_cast<char32_t>(text[i]);
-        if (low >= 0xDC00 && low <= 0xDFFF) {
-            ++i;
-            return 0x10000 + ((c - 0xD800) << 10) + (low - 0xDC00);
-        }
-    }
-    return (IsSurrogate(c) || c > 0x10FFFF) ? kReplacement : c;
-}
 
 // Decodes one code point of UTF-8 text starting at i; advances i.
 char32_t NextUtf8(const std::string& text, size_t& i)
@@ -80,12 +75,32 @@ char32_t NextUtf8(const std::string& text, size_t& i)
 
 } // namespace
 
+char32_t NextWideCodePoint(const std::wstring& text, size_t& i)
+{
+    char32_t c = static_cast<char32_t>(text[i++]);
+    if (sizeof(wchar_t) == 2 && c >= 0xD800 && c <= 0xDBFF && i < text.size()) {
+        char32_t low = static_cast<char32_t>(text[i]);
+        if (low >= 0xDC00 && low <= 0xDFFF) {
+            ++i;
+            return 0x10000 + ((c - 0xD800) << 10) + (low - 0xDC00);
+        }
+    }
+    return (IsSurrogate(c) || c > 0x10FFFF) ? kReplacement : c;
+}
+
 std::string WideToUtf8(const std::wstring& text)
 {
-    std::string out;
-    out.reserve(text.size());
-    for (size_t i = 0; i < text.size();)
-        AppendUtf8(out, NextWide(text, i));
+    // No code unit gives more than four bytes; ASCII, most of any report,
+    // goes straight through.
+    std::string out(4 * text.size(), '\0');
+    char* end = out.data();
+    for (size_t i = 0; i < text.size();) {
+        if (static_cast<std::make_unsigned_t<wchar_t>>(text[i]) < 0x80)
+            *end++ = static_cast<char>(text[i++]);
+        else
+            end = PutUtf8(end, NextWideCodePoint(text, i));
+    }
+    out.resize(end - out.data());
     return out;
 }
 

@@ -49,11 +49,6 @@ void CopySamplingRatios(j_decompress_ptr cinfo, JpegFacts& facts)
     }
 }
 
-bool SameCodeLengthCounts(const JHUFF_TBL* a, const JHUFF_TBL* b)
-{
-    return std::memcmp(a->bits, b->bits, 17) == 0;
-}
-
 void ReadWithDecompressor(JpegDecompressor& decompressor, std::FILE* file, JpegFacts& facts)
 {
     // The library reads in blocks of its own: a stdio buffer would only add a
@@ -112,17 +107,38 @@ void ExtractJpegFacts(j_decompress_ptr cinfo, JpegFacts& facts)
     facts.standardHuffman = HasStandardHuffman(cinfo);
 }
 
+namespace {
+
+struct StandardCodeLengths
+{
+    UINT8 dc[17];
+    UINT8 ac[17];
+};
+
+// The code-length counts of the library's default luminance tables, taken
+// from a compressor once rather than per file.
+const StandardCodeLengths& DefaultCodeLengths()
+{
+    static const StandardCodeLengths lengths = [] {
+        JpegCompressor defaults;
+        defaults.cinfo.in_color_space = JCS_RGB;
+        jpeg_set_defaults(&defaults.cinfo);
+        StandardCodeLengths taken;
+        std::memcpy(taken.dc, defaults.cinfo.dc_huff_tbl_ptrs[0]->bits, 17);
+        std::memcpy(taken.ac, defaults.cinfo.ac_huff_tbl_ptrs[0]->bits, 17);
+        return taken;
+    }();
+    return lengths;
+}
+
+} // namespace
+
 int HasStandardHuffman(j_decompress_ptr cinfo)
 {
     const JHUFF_TBL* dc = cinfo->dc_huff_tbl_ptrs[0];
     const JHUFF_TBL* ac = cinfo->ac_huff_tbl_ptrs[0];
     if (dc == nullptr || ac == nullptr)
         return 0;
-
-    JpegCompressor defaults;
-    defaults.cinfo.in_color_space = JCS_RGB;
-    jpeg_set_defaults(&defaults.cinfo);
-    const bool standard = SameCodeLengthCounts(defaults.cinfo.dc_huff_tbl_ptrs[0], dc)
-                       && SameCodeLengthCounts(defaults.cinfo.ac_huff_tbl_ptrs[0], ac);
-    return standard ? 1 : 0;
+    const StandardCodeLengths& standard = DefaultCodeLengths();
+    return std::memcmp(standard.dc, dc->bits, 17) == 0 && std::memcmp(standard.ac, ac->bits, 17) == 0 ? 1 : 0;
 }

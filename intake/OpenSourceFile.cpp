@@ -105,7 +105,10 @@ bool COpenSourceFile::Open(const std::wstring& path)
 
 bool COpenSourceFile::ReadHead(unsigned char (&head)[16])
 {
-    if (::read(m_fd, head, sizeof head) >= 0)
+    // pread leaves the offset at the start, so the stream needs no rewind;
+    // what cannot seek (a FIFO) is read as before.
+    m_headAtStart = ::pread(m_fd, head, sizeof head, 0) >= 0;
+    if (m_headAtStart || (errno == ESPIPE && ::read(m_fd, head, sizeof head) >= 0))
         return true;
     const int readError = errno;
     CloseQuietly();
@@ -116,9 +119,13 @@ bool COpenSourceFile::ReadHead(unsigned char (&head)[16])
 
 std::FILE* COpenSourceFile::RewindAsStream()
 {
-    const int flags = fcntl(m_fd, F_GETFL);
-    if (flags < 0 || fcntl(m_fd, F_SETFL, flags & ~O_NONBLOCK) != 0 || lseek(m_fd, 0, SEEK_SET) != 0)
-        return nullptr;
+    // What pread could read is seekable, so not a FIFO, and O_NONBLOCK means
+    // nothing to it.
+    if (!m_headAtStart) {
+        const int flags = fcntl(m_fd, F_GETFL);
+        if (flags < 0 || fcntl(m_fd, F_SETFL, flags & ~O_NONBLOCK) != 0 || lseek(m_fd, 0, SEEK_SET) != 0)
+            return nullptr;
+    }
     m_stream = fdopen(m_fd, "rb");
     if (m_stream != nullptr)
         m_fd = -1;  // the stream owns it now

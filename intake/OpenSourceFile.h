@@ -38,5 +38,6 @@ private:
     void* m_handle = nullptr;
 #else
     int m_fd = -1;
+    bool m_headAtStart = false;  // the head was read without moving the offset
 #endif
 };

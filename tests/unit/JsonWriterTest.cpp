@@ -1,11 +1,16 @@
 // The report's JSON is valid for any text a file name can hold, and its
 // numbers read back exactly in their shortest form.
 #include "cli/JsonWriter.h"
+#include "framework/TextEncoding.h"
 #include "tests/support/JsonTree.h"
 
 #include <gtest/gtest.h>
 
+#include <rapidjson/stringbuffer.h>
+#include <rapidjson/writer.h>
+
 #include <climits>
+#include <cstdint>
 
 TEST(JsonWriter, AnyNameReadsBackAndNumbersTakeTheirShortestForm)
 {
@@ -33,4 +38,42 @@ TEST(JsonWriter, AnyNameReadsBackAndNumbersTakeTheirShortestForm)
         EXPECT_EQ(read.array[i].string, names[i].utf8) << i;
     EXPECT_EQ(read.array[5].number, 41.7);
     EXPECT_TRUE(writer.TakeText().empty());
+}
+
+// Strings, keys and number arrays are written whole, beside RapidJSON's own
+// writer; the text must be exactly what that writer gives.
+TEST(JsonWriter, WritesWhatRapidJsonWrites)
+{
+    std::wstring everyAscii;
+    for (wchar_t c = 1; c < 0x80; ++c)
+        everyAscii += c;
+    const std::wstring strings[] = {everyAscii, L"", L"亮度量化表：\r\n#0:  16", L"\U0001F600\"x"};
+    const std::int32_t numbers[] = {INT32_MIN, -1, 0, 9, 10, 65535, INT32_MAX};
+
+    rapidjson::StringBuffer expected;
+    rapidjson::Writer<rapidjson::StringBuffer> reference(expected);
+    JsonWriter writer;
+    reference.StartObject();
+    writer.BeginObject();
+    for (const std::wstring& text : strings) {
+        reference.Key("k");
+        writer.Key("k");
+        reference.String(WideToUtf8(text).c_str());
+        writer.String(text);
+    }
+    reference.Key("numbers");
+    writer.Key("numbers");
+    reference.StartArray();
+    for (std::int32_t n : numbers)
+        reference.Int(n);
+    reference.EndArray();
+    writer.IntArray(numbers, 7);
+    reference.Key("empty");
+    writer.Key("empty");
+    reference.StartArray();
+    reference.EndArray();
+    writer.IntArray(numbers, 0);
+    reference.EndObject();
+    writer.EndObject();
+    EXPECT_EQ(writer.TakeText(), std::string(expected.GetString(), expected.GetSize()));
 }
