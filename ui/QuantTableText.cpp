@@ -32,18 +32,18 @@ wchar_t* PutPadded(wchar_t* out, unsigned value, int width)
     return fieldEnd;
 }
 
-} // namespace
+// Eight rows of "#r:", eight fields of at most six characters and "\r\n".
+constexpr size_t kLongestTableText = 8 * (3 + 8 * 6 + 2);
 
-std::wstring FormatQuantTable(const std::uint16_t* table)
+// Appends the table's text to text, in place.
+void AppendQuantTable(std::wstring& text, const std::uint16_t* table)
 {
-    if (table == nullptr)
-        return std::wstring();
     const std::uint16_t largest = *std::max_element(table, table + 64);
     const int width = DecimalDigits(largest) + 1;
 
-    // Eight rows of "#r:", eight fields of at most six characters and "\r\n".
-    wchar_t text[8 * (3 + 8 * 6 + 2)];
-    wchar_t* end = text;
+    const size_t start = text.size();
+    text.resize(start + kLongestTableText);
+    wchar_t* end = text.data() + start;
     for (int row = 0; row < 8; ++row) {
         *end++ = L'#';
         *end++ = static_cast<wchar_t>(L'0' + row);
@@ -55,18 +55,28 @@ std::wstring FormatQuantTable(const std::uint16_t* table)
             *end++ = L'\n';
         }
     }
-    return std::wstring(text, end);
+    text.resize(end - text.data());
+}
+
+} // namespace
+
+std::wstring FormatQuantTable(const std::uint16_t* table)
+{
+    std::wstring text;
+    if (table != nullptr)
+        AppendQuantTable(text, table);
+    return text;
 }
 
 std::wstring FileTablesText(const JpegFacts& facts)
 {
     std::wstring text;
-    text.reserve(2 * (8 * (3 + 8 * 6 + 2)) + 16);
+    text.reserve(2 * kLongestTableText + 16);
     text += L"亮度量化表：\r\n";
-    text += FormatQuantTable(facts.tables[0].data());
+    AppendQuantTable(text, facts.tables[0].data());
     if (facts.tableCount > 1) {
         text += L"\r\n\r\n色度量化表：\r\n";
-        text += FormatQuantTable(facts.tables[1].data());
+        AppendQuantTable(text, facts.tables[1].data());
     }
     return text;
 }
