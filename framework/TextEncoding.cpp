@@ -28,12 +28,6 @@ char* PutUtf8(char* out, char32_t c)
     return out;
 }
 
-void AppendUtf8(std::string& out, char32_t c)
-{
-    char bytes[4];
-    out.append(bytes, PutUtf8(bytes, c));
-}
-
 namespace {
 
 void AppendWide(std::wstring& out, char32_t c)

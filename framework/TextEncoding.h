@@ -7,9 +7,6 @@
 std::string WideToUtf8(const std::wstring& text);
 std::wstring Utf8ToWide(const std::string& text);
 
-// Appends one code point as UTF-8.
-void AppendUtf8(std::string& out, char32_t codePoint);
-
 // Decodes the code point of wide text at i and advances i past it.
 char32_t NextWideCodePoint(const std::wstring& text, size_t& i);
 

@@ -17,7 +17,7 @@ TEST(JsonWriter, AnyNameReadsBackAndNumbersTakeTheirShortestForm)
     const struct { std::wstring text; std::string utf8; } names[] = {
         {L"C:\\照片\\\"a\",b.jpg", "C:\\照片\\\"a\",b.jpg"},
         {L"\"lead\x01\x1f\t\r\n\x7f/", "\"lead\x01\x1f\t\r\n\x7f/"},
-        {L"\U0001F600 é", "\U0001F600 é"},
+        {L"\U0001F600 é\u0080\u07FF\u0800", "\U0001F600 é\u0080\u07FF\u0800"},  // the edges of UTF-8's lengths
         // A Windows name may hold an unpaired surrogate; UTF-8 cannot.
         {std::wstring(L"a") + wchar_t(0xD800) + L"b" + wchar_t(0xDC00), "a\uFFFDb\uFFFD"},
     };
@@ -34,8 +34,10 @@ TEST(JsonWriter, AnyNameReadsBackAndNumbersTakeTheirShortestForm)
     EXPECT_NE(text.find(",-9223372036854775808,41.7,37.0,false]"), std::string::npos) << text;
     const JsonValue read = ParseJson(text);
     ASSERT_EQ(read.array.size(), 8u);
-    for (size_t i = 0; i < 4; ++i)
+    for (size_t i = 0; i < 4; ++i) {
         EXPECT_EQ(read.array[i].string, names[i].utf8) << i;
+        EXPECT_EQ(WideToUtf8(names[i].text), names[i].utf8) << i;   // as CSV and text take them
+    }
     EXPECT_EQ(read.array[5].number, 41.7);
     EXPECT_TRUE(writer.TakeText().empty());
 }

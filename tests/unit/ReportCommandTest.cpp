@@ -218,6 +218,7 @@ TEST(ReportCommand, OptionsAtTheirLimitsAndRepeated)
         {{L"--files-from"}, 2, "", "quantlens-report: --files-from needs a file (- for standard input)"},
         {{L"--files-from", missing}, 2, "", "quantlens-report: cannot read the path list " + WideToUtf8(missing)},
         {{L"--files-from", emptyList}, 0, "", ""},
+        {{L"--files-from", dir.Path()}, 2, "", "quantlens-report: cannot read the path list " + WideToUtf8(dir.Path())},
         {{L"-"}, 1, "文件: -\n" + gone + "\n", "-: " + gone},
         {{L"--", L"--json"}, 1, "文件: --json\n" + gone + "\n", "--json: " + gone},
         {{L"--help"}, 0, usage + " [-j N] [--json | --csv] [-0] [--files-from 列表] 路径...\n", ""},

@@ -133,6 +133,7 @@ TEST_F(SourceFileCheck, EveryWayOutClosesWhatWasOpened)
     const std::wstring silent = m_dir.File(L"silent.jpg");
     const std::wstring fed = m_dir.File(L"fed.jpg");
     const std::wstring failing = m_dir.File(L"failing.jpg");
+    const std::wstring good = m_dir.Write(L"good.jpg", WriteSampleJpeg());
     for (const std::wstring& fifo : {silent, fed})
         ASSERT_EQ(mkfifo(WideToUtf8(fifo).c_str(), 0600), 0);
     const int writer = open(WideToUtf8(fed).c_str(), O_RDWR | O_NONBLOCK);
@@ -140,7 +141,7 @@ TEST_F(SourceFileCheck, EveryWayOutClosesWhatWasOpened)
     // Reading this process's memory at address 0 fails with EIO.
     ASSERT_EQ(symlink("/proc/self/mem", WideToUtf8(failing).c_str()), 0);
     const struct { std::wstring path; Status status; std::wstring message; } rows[] = {
-        {m_dir.Write(L"good.jpg", WriteSampleJpeg()), Status::Ok, L""},
+        {good, Status::Ok, L""},
         {m_dir.Write(L"png.jpg", {0x89, 'P', 'N', 'G'}), Status::Refused, KindMessage(L"PNG")},
         {m_dir.MakeDir(L"folder.jpg"), Status::Refused, kOpenFailed},
         {silent, Status::Refused, kNotRecognised},
@@ -162,5 +163,16 @@ TEST_F(SourceFileCheck, EveryWayOutClosesWhatWasOpened)
         }
     }
     close(writer);
+
+    // Once the stream owns the descriptor, a second close leaves alone the
+    // file that took the freed number.
+    COpenSourceFile file;
+    ASSERT_EQ(FindSourceRefusal(good, file), std::nullopt);
+    ASSERT_NE(file.RewindAsStream(), nullptr);
+    file.Close();
+    const int other = open("/dev/null", O_RDONLY);
+    file.Close();
+    EXPECT_NE(fcntl(other, F_GETFD), -1) << "the second close closed another file";
+    close(other);
 }
 #endif
