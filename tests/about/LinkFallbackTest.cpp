@@ -7,8 +7,8 @@
 #include "res/resource.h"
 #include "tests/about/AboutProbe.h"
 #include "tests/about/HtmlOpenerKeys.h"
-#include "tests/framework/MessageBoxRecorder.h"
 #include "tests/support/TempDir.h"
+#include "tests/winsupport/MessageBoxRecorder.h"
 
 #include <shellapi.h>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "tests/framework/MessageBoxRecorder.h"
 #include "tests/support/TempDir.h"
+#include "tests/winsupport/MessageBoxRecorder.h"
 #include "ui/InspectorDlg.h"
 
 #include <gtest/gtest.h>
