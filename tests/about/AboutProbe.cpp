@@ -1,6 +1,7 @@
 #include "tests/about/AboutProbe.h"
 
 #include "about/LinkLabel.h"
+#include "tests/winsupport/ProgramPaths.h"
 
 #include <commctrl.h>
 
@@ -81,15 +82,6 @@ void ClickStatic(HWND hDlg, int nID)
 CLinkLabel* LinkLabelOf(HWND hDlg, int nID)
 {
     return dynamic_cast<CLinkLabel*>(CWnd::FromHandlePermanent(GetDlgItem(hDlg, nID)));
-}
-
-std::wstring ProgramBesideTests(const wchar_t* name)
-{
-    wchar_t path[MAX_PATH] = {};
-    GetModuleFileNameW(nullptr, path, MAX_PATH);
-    std::wstring folder(path);
-    folder.erase(folder.find_last_of(L'\\') + 1);
-    return folder + name;
 }
 
 std::wstring LinkTargetProgramPath()

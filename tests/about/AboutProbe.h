@@ -30,7 +30,5 @@ void ClickStatic(HWND hDlg, int nID);
 // The link label attached to control nID of a dialog, or null.
 CLinkLabel* LinkLabelOf(HWND hDlg, int nID);
 
-// The full path of a program built beside the tests.
-std::wstring ProgramBesideTests(const wchar_t* name);
 // The full path of the program beside the tests that ends at once.
 std::wstring LinkTargetProgramPath();

@@ -7,6 +7,7 @@
 #include "tests/about/AboutProbe.h"
 #include "tests/about/HtmlOpenerKeys.h"
 #include "tests/support/TempDir.h"
+#include "tests/winsupport/ProgramPaths.h"
 
 #include <windows.h>
 
@@ -138,7 +139,6 @@ class HelpPage : public HtmlOpenerKeys
 protected:
     void SetUp() override
     {
-        HtmlOpenerKeys::SetUp();
         RegisterOpener(L"\"" + ProgramBesideTests(OPEN_MARKER_PROGRAM) + L"\" \"" + m_strRecord
                        + L"\" \"%1\"");
         WriteBytes(m_strFolder + L"\\viewer.htm", {'<', 'p', '>'});

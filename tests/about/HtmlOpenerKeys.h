@@ -1,25 +1,22 @@
 #pragma once
 
+#include "tests/winsupport/FileTypeOpener.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
 
-// Registers a test class as the opener of ".htm" files in HKEY_CLASSES_ROOT
-// (the test's own Wine prefix), and puts the previous opener back.
+// A test class as the opener of ".htm" files while the test runs.
 class HtmlOpenerKeys : public testing::Test
 {
 protected:
     static constexpr const wchar_t* kClassName = L"QuantlensTest.LinkOpener";
 
-    void SetUp() override;
-    void TearDown() override;
-
-    static bool ReadDefaultValue(const wchar_t* keyPath, std::wstring& value);
-    static void SetDefaultValue(const std::wstring& keyPath, const std::wstring& value);
+    // Makes the test class the ".htm" opener, without a command.
+    void ClaimHtml() { ASSERT_TRUE(m_opener.Claim()); }
     // Makes the test class the ".htm" opener, running commandTemplate.
-    static void RegisterOpener(const std::wstring& commandTemplate);
+    void RegisterOpener(const std::wstring& commandTemplate) { ASSERT_TRUE(m_opener.Register(commandTemplate)); }
 
 private:
-    bool m_bHadOpener = false;
-    std::wstring m_strOldOpener;
+    FileTypeOpener m_opener{L".htm", kClassName};
 };

@@ -7,8 +7,8 @@
 #include "res/resource.h"
 #include "tests/about/AboutProbe.h"
 #include "tests/about/HtmlOpenerKeys.h"
-#include "tests/framework/MessageBoxRecorder.h"
 #include "tests/support/TempDir.h"
+#include "tests/winsupport/MessageBoxRecorder.h"
 
 #include <shellapi.h>
 
@@ -73,7 +73,7 @@ TEST_F(HtmlOpenerKeys, RegisteredCommandIsReadWhole)
 
 TEST_F(HtmlOpenerKeys, ClassWithoutCommandHasNoOpener)
 {
-    SetDefaultValue(L".htm", kClassName);
+    ClaimHtml();
     std::wstring read;
     EXPECT_FALSE(RegisteredHtmlCommand(read));
 }
@@ -84,7 +84,6 @@ class FallbackDialog : public HtmlOpenerKeys
 protected:
     void SetUp() override
     {
-        HtmlOpenerKeys::SetUp();
         ASSERT_TRUE(m_dialog.Create(IDD_ABOUT));
         m_label = LinkLabelOf(m_dialog.m_hWnd, IDC_ABOUT_EMAIL);
         ASSERT_NE(nullptr, m_label);
@@ -105,7 +104,7 @@ TEST_F(FallbackDialog, OpenersErrorReplacesTheShellsError)
     MessageBoxRecorder recorder;
     m_label->SetLinkTarget(target);
 
-    SetDefaultValue(L".htm", kClassName);  // an opener class without a command
+    ClaimHtml();  // an opener class without a command
     ClickStatic(m_dialog.m_hWnd, IDC_ABOUT_EMAIL);
     RegisterOpener(L"\"" + LinkTargetProgramPath() + L"\" -page \"%1\"");
     ClickStatic(m_dialog.m_hWnd, IDC_ABOUT_EMAIL);
@@ -118,7 +117,7 @@ TEST_F(FallbackDialog, OpenersErrorReplacesTheShellsError)
 
 TEST_F(FallbackDialog, FailedOpenBeepsTheFirstErrorInEnglish)
 {
-    SetDefaultValue(L".htm", kClassName);  // an opener class without a command
+    ClaimHtml();  // an opener class without a command
     MessageBoxRecorder recorder;
     m_label->SetLinkTarget(L"quantlens-no-such-file.page");
     ClickStatic(m_dialog.m_hWnd, IDC_ABOUT_EMAIL);

@@ -5,8 +5,8 @@
 #include "about/LinkLabel.h"
 #include "res/resource.h"
 #include "tests/about/AboutProbe.h"
-#include "tests/framework/DialogTemplateBuilder.h"
-#include "tests/framework/MessageBoxRecorder.h"
+#include "tests/winsupport/DialogTemplateBuilder.h"
+#include "tests/winsupport/MessageBoxRecorder.h"
 
 #include <gtest/gtest.h>
 

@@ -3,7 +3,7 @@
 #include "framework/DataExchange.h"
 #include "framework/Dialog.h"
 #include "framework/Edit.h"
-#include "tests/framework/DialogTemplateBuilder.h"
+#include "tests/winsupport/DialogTemplateBuilder.h"
 
 #include <gtest/gtest.h>
 

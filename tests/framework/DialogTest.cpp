@@ -4,11 +4,11 @@
 #include "framework/DataExchange.h"
 #include "framework/Exception.h"
 #include "framework/Dialog.h"
-#include "tests/framework/DialogTemplateBuilder.h"
 #include "tests/framework/HostWindow.h"
-#include "tests/framework/MessageBoxRecorder.h"
-#include "tests/framework/TestApp.h"
 #include "tests/framework/TestResources.h"
+#include "tests/winsupport/DialogTemplateBuilder.h"
+#include "tests/winsupport/MessageBoxRecorder.h"
+#include "tests/winsupport/TestApp.h"
 
 #include <gtest/gtest.h>
 

@@ -5,8 +5,8 @@
 #include "framework/MessageBox.h"
 #include "framework/Wnd.h"
 #include "tests/framework/HostWindow.h"
-#include "tests/framework/MessageBoxRecorder.h"
-#include "tests/framework/TestApp.h"
+#include "tests/winsupport/MessageBoxRecorder.h"
+#include "tests/winsupport/TestApp.h"
 
 #include <gtest/gtest.h>
 

@@ -4,7 +4,7 @@
 
 #include "framework/Dialog.h"
 #include "framework/Static.h"
-#include "tests/framework/DialogTemplateBuilder.h"
+#include "tests/winsupport/DialogTemplateBuilder.h"
 
 #include <gtest/gtest.h>
 

@@ -3,6 +3,7 @@
 
 #include "framework/CommandLineInfo.h"
 #include "tests/support/TempDir.h"
+#include "tests/winsupport/ProgramPaths.h"
 
 #include <gtest/gtest.h>
 
@@ -12,14 +13,6 @@
 #include <vector>
 
 namespace {
-
-std::wstring OwnFolder()
-{
-    wchar_t path[MAX_PATH];
-    const DWORD length = GetModuleFileNameW(nullptr, path, MAX_PATH);
-    std::wstring folder(path, length);
-    return folder.substr(0, folder.find_last_of(L'\\') + 1);
-}
 
 struct ProbeRun
 {
@@ -43,7 +36,7 @@ ProbeRun RunProbeAs(const std::wstring& exeName, const std::wstring& arguments)
     const std::wstring exe = dir.File(exeName);
     const std::wstring report = dir.File(L"report.txt");
     ProbeRun run;
-    if (!CopyFileW((OwnFolder() + L"framework_probe.exe").c_str(), exe.c_str(), FALSE)) {
+    if (!CopyFileW(ProgramBesideTests(L"framework_probe.exe").c_str(), exe.c_str(), FALSE)) {
         ADD_FAILURE() << "framework_probe.exe not found beside the tests";
         return run;
     }

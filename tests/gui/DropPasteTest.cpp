@@ -5,40 +5,13 @@
 
 #include "res/resource.h"
 #include "tests/generator/JpegWriter.h"
+#include "tests/winsupport/DropAndPaste.h"
 
 namespace {
 
 class DropPaste : public InspectorWindow
 {
 protected:
-    void Drop(HWND hWnd, const std::wstring& path)
-    {
-        SendMessageW(hWnd, WM_DROPFILES, reinterpret_cast<WPARAM>(MakeDropList(path)), 0);
-        PumpMessages();
-    }
-
-    static void CopyFileToClipboard(HWND hOwner, const std::wstring& path)
-    {
-        ASSERT_TRUE(OpenClipboard(hOwner));
-        EmptyClipboard();
-        SetClipboardData(CF_HDROP, MakeDropList(path));
-        CloseClipboard();
-    }
-
-    // Ctrl and key pressed together in the control.
-    void PressWithControl(int nID, WPARAM key)
-    {
-        BYTE keys[256] = {};
-        GetKeyboardState(keys);
-        const BYTE control = keys[VK_CONTROL];
-        keys[VK_CONTROL] = 0x80;
-        SetKeyboardState(keys);
-        SendMessageW(Item(nID), WM_KEYDOWN, key, 1);
-        keys[VK_CONTROL] = control;
-        SetKeyboardState(keys);
-        PumpMessages();
-    }
-
     // A path of more than 260 characters under the temporary folder.
     std::wstring LongPath() const
     {
@@ -49,7 +22,7 @@ protected:
 TEST_F(DropPaste, DropOnThePathFieldInspects)
 {
     const std::wstring path = WriteFile(L"dropped.jpg", WriteSampleJpeg());
-    Drop(Item(IDC_PATH), path);
+    DropOn(Item(IDC_PATH), path);
     EXPECT_EQ(Text(IDC_PATH), path);
     EXPECT_EQ(Text(IDC_QUALITY), L"75");
     EXPECT_TRUE(Boxes().empty());
@@ -59,7 +32,7 @@ TEST_F(DropPaste, DropOnTheDialogInspects)
 {
     // A table box does not accept files itself: its drops reach the dialog.
     const std::wstring path = WriteFile(L"dropped.jpg", WriteSampleJpeg());
-    Drop(Dialog(), path);
+    DropOn(Dialog(), path);
     EXPECT_EQ(Text(IDC_PATH), path);
     EXPECT_EQ(Text(IDC_QUALITY), L"75");
     EXPECT_EQ(GetWindowLongW(Item(IDC_TABLES), GWL_EXSTYLE) & WS_EX_ACCEPTFILES, 0);
@@ -70,9 +43,9 @@ TEST_F(DropPaste, LongPathsArriveWhole)
 {
     const std::wstring path = LongPath();
     ASSERT_GT(path.size(), 260u);
-    Drop(Item(IDC_PATH), path);
+    DropOn(Item(IDC_PATH), path);
     EXPECT_EQ(Text(IDC_PATH), path);
-    Drop(Dialog(), path + L"x");
+    DropOn(Dialog(), path + L"x");
     EXPECT_EQ(Text(IDC_PATH), path + L"x");
     // Neither exists: each drop ran the Start command once.
     EXPECT_EQ(Boxes().size(), 2u);
@@ -83,7 +56,7 @@ TEST_F(DropPaste, DropKeepsTheListsAndTheBaselineBox)
     ChooseQuality(IDC_LUMA_QUALITY, 30);
     ChooseQuality(IDC_CHROMA_QUALITY, 40);
     SendMessageW(Item(IDC_BASELINE), BM_SETCHECK, BST_UNCHECKED, 0);
-    Drop(Dialog(), m_dir.File(L"missing.jpg"));
+    DropOn(Dialog(), m_dir.File(L"missing.jpg"));
     ExpectOneBox(L"所选源文件已不存在，请重新选择。", MB_ICONEXCLAMATION);
     EXPECT_EQ(Selection(IDC_LUMA_QUALITY), 30);
     EXPECT_EQ(Selection(IDC_CHROMA_QUALITY), 40);
@@ -93,16 +66,16 @@ TEST_F(DropPaste, DropKeepsTheListsAndTheBaselineBox)
 TEST_F(DropPaste, ControlVWithACopiedFileInThePathFieldInspects)
 {
     const std::wstring path = WriteFile(L"copied.jpg", WriteSampleJpeg());
-    CopyFileToClipboard(Dialog(), path);
-    PressWithControl(IDC_PATH, 'V');
+    ASSERT_TRUE(CopyFileToClipboard(Dialog(), path));
+    PressWithControl(Item(IDC_PATH), 'V');
     EXPECT_EQ(Text(IDC_PATH), path);
     EXPECT_EQ(Text(IDC_QUALITY), L"75");
 }
 
 TEST_F(DropPaste, ControlVInATableBoxIsIgnored)
 {
-    CopyFileToClipboard(Dialog(), WriteFile(L"copied.jpg", WriteSampleJpeg()));
-    PressWithControl(IDC_LUMA_TABLE, 'V');
+    ASSERT_TRUE(CopyFileToClipboard(Dialog(), WriteFile(L"copied.jpg", WriteSampleJpeg())));
+    PressWithControl(Item(IDC_LUMA_TABLE), 'V');
     EXPECT_EQ(Text(IDC_PATH), L"");
     EXPECT_EQ(Text(IDC_QUALITY), L"");
     EXPECT_TRUE(Boxes().empty());
@@ -113,7 +86,7 @@ TEST_F(DropPaste, ControlASelectsAll)
     for (int nID : {IDC_PATH, IDC_TABLES}) {
         SetWindowTextW(Item(nID), L"some text");
         SendMessageW(Item(nID), EM_SETSEL, 2, 3);
-        PressWithControl(nID, 'A');
+        PressWithControl(Item(nID), 'A');
         DWORD start = 1, end = 0;
         SendMessageW(Item(nID), EM_GETSEL, reinterpret_cast<WPARAM>(&start),
                      reinterpret_cast<LPARAM>(&end));

@@ -3,8 +3,6 @@
 #include "framework/WinApp.h"
 #include "res/resource.h"
 
-#include <shlobj.h>
-
 namespace {
 
 const COLORREF kNotSet = RGB(1, 2, 3);
@@ -20,31 +18,6 @@ std::wstring ExecutableTitle()
 }
 
 } // namespace
-
-void PumpMessages()
-{
-    MSG msg;
-    // A bound keeps a message that keeps coming back from hanging the test.
-    for (int i = 0; i < 10000 && PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE); ++i) {
-        if (!CWnd::WalkPreTranslateTree(nullptr, &msg)) {
-            TranslateMessage(&msg);
-            DispatchMessageW(&msg);
-        }
-    }
-}
-
-HDROP MakeDropList(const std::wstring& path)
-{
-    // DROPFILES, the path, its terminator and the list's closing terminator.
-    const size_t size = sizeof(DROPFILES) + (path.size() + 2) * sizeof(wchar_t);
-    HGLOBAL hMem = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, size);
-    auto* drop = static_cast<DROPFILES*>(GlobalLock(hMem));
-    drop->pFiles = sizeof(DROPFILES);
-    drop->fWide = TRUE;
-    path.copy(reinterpret_cast<wchar_t*>(drop + 1), path.size());
-    GlobalUnlock(hMem);
-    return static_cast<HDROP>(hMem);
-}
 
 void InspectorWindow::SetUp()
 {

@@ -1,20 +1,14 @@
 #pragma once
 
-#include "tests/framework/MessageBoxRecorder.h"
 #include "tests/support/TempDir.h"
+#include "tests/winsupport/MessageBoxRecorder.h"
+#include "tests/winsupport/MessagePump.h"
 #include "ui/InspectorDlg.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
-
-// Runs PreTranslateMessage and dispatch for every queued message until the
-// queue is empty, as the dialog's own loop would.
-void PumpMessages();
-
-// A dropped-file list holding one path, as the shell hands it over.
-HDROP MakeDropList(const std::wstring& path);
 
 // The main dialog created modelessly on IDD_MAIN as the application's main
 // window, with message boxes recorded and a private temporary folder.

@@ -6,6 +6,8 @@
 #include "tests/gui/InspectorWindow.h"
 
 #include "res/resource.h"
+#include "tests/winsupport/FileTypeOpener.h"
+#include "tests/winsupport/ProgramPaths.h"
 
 #include <shlwapi.h>
 
@@ -15,44 +17,12 @@ const wchar_t kExtension[] = L".quantlens-open-test";
 const wchar_t kClassName[] = L"QuantlensTest.OpenProbe";
 const wchar_t kMarkerVariable[] = L"QUANTLENS_OPEN_MARKER";
 
-std::wstring ProgramBesideTests(const wchar_t* name)
-{
-    wchar_t path[MAX_PATH] = {};
-    GetModuleFileNameW(nullptr, path, MAX_PATH);
-    std::wstring folder(path);
-    folder.erase(folder.find_last_of(L'\\') + 1);
-    return folder + name;
-}
-
-bool ReadDefaultValue(const wchar_t* keyPath, std::wstring& value)
-{
-    wchar_t buffer[512] = {};
-    LONG bytes = sizeof buffer;
-    if (RegQueryValueW(HKEY_CLASSES_ROOT, keyPath, buffer, &bytes) != ERROR_SUCCESS)
-        return false;
-    value = buffer;
-    return true;
-}
-
-bool SetDefaultValue(const std::wstring& keyPath, const std::wstring& value)
-{
-    HKEY key = nullptr;
-    if (RegCreateKeyExW(HKEY_CLASSES_ROOT, keyPath.c_str(), 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key,
-                        nullptr) != ERROR_SUCCESS)
-        return false;
-    const LONG result = RegSetValueExW(key, nullptr, 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
-                                       static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t)));
-    RegCloseKey(key);
-    return result == ERROR_SUCCESS;
-}
-
 class OpenButton : public InspectorWindow
 {
 protected:
     void SetUp() override
     {
         InspectorWindow::SetUp();
-        m_bHadExtension = ReadDefaultValue(kExtension, m_strOldClass);
         m_strMarker = m_dir.File(L"opened.txt");
         SetEnvironmentVariableW(kMarkerVariable, m_strMarker.c_str());
     }
@@ -60,19 +30,12 @@ protected:
     void TearDown() override
     {
         SetEnvironmentVariableW(kMarkerVariable, nullptr);
-        SHDeleteKeyW(HKEY_CLASSES_ROOT, kClassName);
-        if (m_bHadExtension)
-            SetDefaultValue(kExtension, m_strOldClass);
-        else
-            SHDeleteKeyW(HKEY_CLASSES_ROOT, kExtension);
         InspectorWindow::TearDown();
     }
 
     void RegisterProbeAsOpener()
     {
-        ASSERT_TRUE(SetDefaultValue(kExtension, kClassName));
-        ASSERT_TRUE(SetDefaultValue(std::wstring(kClassName) + L"\\shell\\open\\command",
-                                    L"\"" + ProgramBesideTests(OPEN_PROBE_PROGRAM) + L"\" \"%1\""));
+        ASSERT_TRUE(m_opener.Register(L"\"" + ProgramBesideTests(OPEN_PROBE_PROGRAM) + L"\" \"%1\""));
     }
 
     void ClickOpen()
@@ -100,8 +63,7 @@ protected:
     std::wstring m_strMarker;
 
 private:
-    bool m_bHadExtension = false;
-    std::wstring m_strOldClass;
+    FileTypeOpener m_opener{kExtension, kClassName};
 };
 
 TEST_F(OpenButton, EmptyFieldDoesNothing)

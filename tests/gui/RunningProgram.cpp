@@ -1,6 +1,6 @@
 #include "tests/gui/RunningProgram.h"
 
-#include <algorithm>
+#include "tests/winsupport/ProgramPaths.h"
 
 namespace {
 
@@ -28,13 +28,6 @@ BOOL CALLBACK MatchDialog(HWND hWnd, LPARAM lParam)
 }
 
 } // namespace
-
-std::wstring WindowsPathOf(const std::wstring& buildPath)
-{
-    std::wstring path = buildPath;
-    std::replace(path.begin(), path.end(), L'/', L'\\');
-    return !path.empty() && path[0] == L'\\' ? L"Z:" + path : path;
-}
 
 RunningProgram::RunningProgram(const std::wstring& arguments)
 {

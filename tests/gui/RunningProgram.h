@@ -34,6 +34,3 @@ private:
     PROCESS_INFORMATION m_process = {};
     HWND m_hWndDialog = nullptr;
 };
-
-// The executable as Windows names it: a Unix build path becomes Wine's Z: drive path.
-std::wstring WindowsPathOf(const std::wstring& buildPath);

@@ -1,30 +1,12 @@
 #include "tests/robustness/DialogRoutes.h"
 
-#include "tests/gui/InspectorWindow.h"
-
-void DropOn(HWND hWnd, const std::wstring& path)
-{
-    SendMessageW(hWnd, WM_DROPFILES, reinterpret_cast<WPARAM>(MakeDropList(path)), 0);
-    PumpMessages();
-}
+#include "tests/winsupport/DropAndPaste.h"
+#include "tests/winsupport/MessagePump.h"
 
 void PasteCopiedFile(HWND hEdit, const std::wstring& path)
 {
-    if (!OpenClipboard(GetParent(hEdit)))
-        return;
-    EmptyClipboard();
-    SetClipboardData(CF_HDROP, MakeDropList(path));
-    CloseClipboard();
-
-    BYTE keys[256] = {};
-    GetKeyboardState(keys);
-    const BYTE control = keys[VK_CONTROL];
-    keys[VK_CONTROL] = 0x80;
-    SetKeyboardState(keys);
-    SendMessageW(hEdit, WM_KEYDOWN, 'V', 1);
-    keys[VK_CONTROL] = control;
-    SetKeyboardState(keys);
-    PumpMessages();
+    if (CopyFileToClipboard(GetParent(hEdit), path))
+        PressWithControl(hEdit, 'V');
 }
 
 void TypeAndPressEnter(HWND hEdit, const std::wstring& path)

@@ -5,10 +5,8 @@
 #include <string>
 
 // The user's ways of handing the main dialog a path, as real messages; each
-// pumps the queue afterwards, so the posted Start command has run.
-
-// A one-file drop list dropped on a window (the path field or the dialog).
-void DropOn(HWND hWnd, const std::wstring& path);
+// pumps the queue afterwards, so the posted Start command has run. A drop
+// is DropOn's (tests/winsupport/DropAndPaste.h).
 
 // The file copied in the file manager, then Ctrl+V in the edit control.
 void PasteCopiedFile(HWND hEdit, const std::wstring& path);

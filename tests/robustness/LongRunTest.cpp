@@ -12,6 +12,7 @@
 #include "tests/generator/ByteStreams.h"
 #include "tests/generator/JpegWriter.h"
 #include "tests/robustness/DialogRoutes.h"
+#include "tests/winsupport/DropAndPaste.h"
 
 #include <psapi.h>
 

@@ -12,6 +12,7 @@
 #include "tests/generator/JpegWriter.h"
 #include "tests/robustness/DialogRoutes.h"
 #include "tests/unit/UserPaths.h"
+#include "tests/winsupport/DropAndPaste.h"
 
 #include <shlwapi.h>
 

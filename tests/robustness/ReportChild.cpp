@@ -3,22 +3,13 @@
 #include "tests/unit/ReportProcess.h"
 
 #include "framework/TextEncoding.h"
+#include "tests/winsupport/ProgramPaths.h"
 
 #include <windows.h>
 
 namespace {
 
 const DWORD kTimeoutMs = 120000;
-
-// The build knows the program by its Unix path; Wine shows the root as Z:.
-std::wstring ReportProgram()
-{
-    std::wstring path = Utf8ToWide(QUANTLENS_REPORT_EXE);
-    for (wchar_t& c : path)
-        if (c == L'/')
-            c = L'\\';
-    return path[0] == L'\\' ? L"Z:" + path : path;
-}
 
 // One argument as the C runtime splits a command line. Paths hold no quotes;
 // backslashes before the closing quote are doubled.
@@ -55,7 +46,8 @@ CommandResult RunReport(const TempDir& dir, const std::vector<std::wstring>& arg
         return {-1, "", "standard output redirection needs the shell"};
     const std::wstring outPath = dir.File(L"stdout.txt");
     const std::wstring errPath = dir.File(L"stderr.txt");
-    std::wstring command = Quote(ReportProgram());
+    // The build knows the program by its Unix path.
+    std::wstring command = Quote(WindowsPathOf(Utf8ToWide(QUANTLENS_REPORT_EXE)));
     for (const std::wstring& arg : args)
         command += L" " + Quote(arg);
 

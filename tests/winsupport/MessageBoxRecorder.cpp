@@ -1,4 +1,4 @@
-#include "tests/framework/MessageBoxRecorder.h"
+#include "tests/winsupport/MessageBoxRecorder.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "tests/framework/TestApp.h"
+#include "tests/winsupport/TestApp.h"
 
 namespace {
 

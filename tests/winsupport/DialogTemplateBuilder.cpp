@@ -1,4 +1,4 @@
-#include "tests/framework/DialogTemplateBuilder.h"
+#include "tests/winsupport/DialogTemplateBuilder.h"
 
 namespace {
 
