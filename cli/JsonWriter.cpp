@@ -61,10 +61,16 @@ void JsonWriter::Writer::WideString(const std::wstring& value)
     char* const start = os_->Push(room);
     char* out = start;
     *out++ = '"';
-    for (size_t i = 0; i < value.size();) {
-        const auto unit = static_cast<std::make_unsigned_t<wchar_t>>(value[i]);
+    // Read through locals: the compiler must assume that stores through out
+    // may change the string object itself.
+    const wchar_t* const text = value.data();
+    const size_t length = value.size();
+    for (size_t i = 0; i < length;) {
+        const auto unit = static_cast<std::make_unsigned_t<wchar_t>>(text[i]);
         if (unit >= 0x80) {
-            out = PutUtf8(out, NextWideCodePoint(value, i));
+            size_t next = i;   // i itself stays out of memory, away from the stores
+            out = PutUtf8(out, NextWideCodePoint(value, next));
+            i = next;
             continue;
         }
         ++i;

@@ -88,9 +88,12 @@ std::string WideToUtf8(const std::wstring& text)
     // goes straight through.
     std::string out(4 * text.size(), '\0');
     char* end = out.data();
-    for (size_t i = 0; i < text.size();) {
-        if (static_cast<std::make_unsigned_t<wchar_t>>(text[i]) < 0x80)
-            *end++ = static_cast<char>(text[i++]);
+    // Stores through end may alias the string object, so read through locals.
+    const wchar_t* const units = text.data();
+    const size_t length = text.size();
+    for (size_t i = 0; i < length;) {
+        if (static_cast<std::make_unsigned_t<wchar_t>>(units[i]) < 0x80)
+            *end++ = static_cast<char>(units[i++]);
         else
             end = PutUtf8(end, NextWideCodePoint(text, i));
     }
