@@ -46,6 +46,12 @@ private:
         void WideString(const std::wstring& value);
         template <typename Number>
         void IntArray(const Number* values, int count);  // int32_t or uint16_t
+
+    private:
+        // Writes one value of at most room bytes: write(start) fills them and
+        // returns the end; what it leaves unused goes back to the buffer.
+        template <typename Write>
+        void WriteWhole(rapidjson::Type type, size_t room, Write write);
     };
 
     rapidjson::StringBuffer m_buffer;
