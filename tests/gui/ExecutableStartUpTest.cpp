@@ -53,7 +53,7 @@ TEST_F(Executable, QuotedPathWithSpacesIsShownAndInspectedAtOnce)
 {
     const std::wstring path = WriteSample(L"sample photo.jpg");
     RunningProgram program(L"\"" + path + L"\"");
-    ASSERT_NE(program.Dialog(), nullptr);
+    ASSERT_NE(program.Dialog(), nullptr) << program.Failure();
     EXPECT_EQ(program.WaitForText(IDC_QUALITY), L"75");
     EXPECT_EQ(program.Text(IDC_PATH), path);
     EXPECT_EQ(program.Text(IDC_WIDTH), L"320");
@@ -66,7 +66,7 @@ TEST_F(Executable, OnlyTheFirstOfTwoParametersIsUsed)
     const std::wstring first = WriteSample(L"first.jpg");
     const std::wstring second = WriteSample(L"second.jpg");
     RunningProgram program(L"\"" + first + L"\" \"" + second + L"\"");
-    ASSERT_NE(program.Dialog(), nullptr);
+    ASSERT_NE(program.Dialog(), nullptr) << program.Failure();
     EXPECT_EQ(program.WaitForText(IDC_QUALITY), L"75");
     EXPECT_EQ(program.Text(IDC_PATH), first);
     ExpectEndsOnClose(program);
@@ -77,7 +77,7 @@ TEST_F(Executable, PrintSwitchLeavesThePathUnused)
     const std::wstring path = WriteSample(L"printed.jpg");
     for (const wchar_t* printSwitch : {L"/p", L"-p"}) {
         RunningProgram program(std::wstring(printSwitch) + L" \"" + path + L"\"");
-        ASSERT_NE(program.Dialog(), nullptr) << printSwitch;
+        ASSERT_NE(program.Dialog(), nullptr) << printSwitch << ": " << program.Failure();
         LetStartUpSettle(program);
         ExpectEmptyDialog(program);
         ExpectEndsOnClose(program);
@@ -87,7 +87,7 @@ TEST_F(Executable, PrintSwitchLeavesThePathUnused)
 TEST_F(Executable, NoArgumentsOpensEmpty)
 {
     RunningProgram program(L"");
-    ASSERT_NE(program.Dialog(), nullptr);
+    ASSERT_NE(program.Dialog(), nullptr) << program.Failure();
     LetStartUpSettle(program);
     ExpectEmptyDialog(program);
     ExpectEndsOnClose(program);

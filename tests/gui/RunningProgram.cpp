@@ -35,10 +35,7 @@ RunningProgram::RunningProgram(const std::wstring& arguments)
     std::wstring commandLine = L"\"" + executable + L"\"";
     if (!arguments.empty())
         commandLine += L" " + arguments;
-    STARTUPINFOW startup = {};
-    startup.cb = sizeof startup;
-    if (!CreateProcessW(executable.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                        &startup, &m_process))
+    if (!Start(executable, commandLine))
         return;
     WaitForInputIdle(m_process.hProcess, kTimeoutMs);
     for (DWORD waited = 0; m_hWndDialog == nullptr && waited < kTimeoutMs; waited += kPollMs) {
@@ -56,6 +53,30 @@ RunningProgram::~RunningProgram()
         TerminateProcess(m_process.hProcess, 1);
     CloseHandle(m_process.hThread);
     CloseHandle(m_process.hProcess);
+}
+
+// Wine has refused a start once, a few milliseconds after the previous
+// program ended; one more try after a pause tells that apart from a fault.
+bool RunningProgram::Start(const std::wstring& executable, std::wstring commandLine)
+{
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        if (attempt > 0)
+            Sleep(500);
+        STARTUPINFOW startup = {};
+        startup.cb = sizeof startup;
+        if (CreateProcessW(executable.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                           &startup, &m_process))
+            return true;
+        m_startError = GetLastError();
+    }
+    return false;
+}
+
+std::wstring RunningProgram::Failure() const
+{
+    if (m_process.hProcess == nullptr)
+        return L"CreateProcessW failed with error " + std::to_wstring(m_startError);
+    return m_hWndDialog == nullptr ? L"the dialog did not appear" : L"";
 }
 
 HWND RunningProgram::FindDialog() const

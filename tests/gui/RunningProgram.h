@@ -19,6 +19,8 @@ public:
     // The main dialog, once the process shows it and waits for input; null
     // when it does not appear within a few seconds.
     HWND Dialog() const { return m_hWndDialog; }
+    // Why Dialog() is null: the start's error code, or the dialog not shown.
+    std::wstring Failure() const;
 
     std::wstring Text(int nID) const;
     // Waits until the control shows some text; its text then, or empty.
@@ -29,8 +31,10 @@ public:
     bool Close(DWORD& exitCode);
 
 private:
+    bool Start(const std::wstring& executable, std::wstring commandLine);
     HWND FindDialog() const;
 
     PROCESS_INFORMATION m_process = {};
+    DWORD m_startError = ERROR_SUCCESS;
     HWND m_hWndDialog = nullptr;
 };
