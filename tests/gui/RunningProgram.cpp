@@ -57,14 +57,16 @@ RunningProgram::~RunningProgram()
 
 // Wine has refused a start once, a few milliseconds after the previous
 // program ended; one more try after a pause tells that apart from a fault.
-bool RunningProgram::Start(const std::wstring& executable, std::wstring commandLine)
+bool RunningProgram::Start(const std::wstring& executable, const std::wstring& commandLine)
 {
     for (int attempt = 0; attempt < 2; ++attempt) {
         if (attempt > 0)
             Sleep(500);
+        // CreateProcessW may write into the command line: each try gets a copy.
+        std::wstring line = commandLine;
         STARTUPINFOW startup = {};
         startup.cb = sizeof startup;
-        if (CreateProcessW(executable.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+        if (CreateProcessW(executable.c_str(), &line[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr,
                            &startup, &m_process))
             return true;
         m_startError = GetLastError();

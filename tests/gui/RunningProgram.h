@@ -31,7 +31,7 @@ public:
     bool Close(DWORD& exitCode);
 
 private:
-    bool Start(const std::wstring& executable, std::wstring commandLine);
+    bool Start(const std::wstring& executable, const std::wstring& commandLine);
     HWND FindDialog() const;
 
     PROCESS_INFORMATION m_process = {};
