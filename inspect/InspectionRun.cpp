@@ -18,14 +18,14 @@ std::wstring TakeMessage(CException* e)
 }
 
 // The checked file is read where it is, without a second open.
-void ReadAndReport(COpenSourceFile& file, InspectionOutcome& outcome)
+void ReadAndReport(COpenSourceFile& file, InspectionOutcome& outcome, const DecoderHooks& hooks)
 {
     std::FILE* stream = file.RewindAsStream();
     if (stream == nullptr) {
         outcome.message = kSourceReadFailedMessage;
         return;
     }
-    ReadJpegStreamFacts(stream, outcome.facts);
+    ReadJpegStreamFacts(stream, outcome.facts, hooks);
     outcome.report = BuildInspectionReport(outcome.facts);
     outcome.tablesText = FileTablesText(outcome.facts);
     outcome.status = InspectionOutcome::Status::Ok;
@@ -33,7 +33,7 @@ void ReadAndReport(COpenSourceFile& file, InspectionOutcome& outcome)
 
 } // namespace
 
-InspectionOutcome InspectSourceFile(const std::wstring& path)
+InspectionOutcome InspectSourceFile(const std::wstring& path, const DecoderHooks& hooks)
 {
     InspectionOutcome outcome;
     try {
@@ -43,7 +43,7 @@ InspectionOutcome InspectSourceFile(const std::wstring& path)
             outcome.message = *refusal;
             return outcome;
         }
-        ReadAndReport(file, outcome);
+        ReadAndReport(file, outcome, hooks);
     } catch (CException* e) {
         outcome.status = InspectionOutcome::Status::Error;
         outcome.message = TakeMessage(e);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "inspect/DecoderHook.h"
 #include "inspect/InspectionReport.h"
 #include "inspect/JpegFacts.h"
 
@@ -19,7 +20,8 @@ struct InspectionOutcome
     std::wstring tablesText;     // the file-table box's text
 };
 
-InspectionOutcome InspectSourceFile(const std::wstring& path);
+// The hooks ride along on the header read (see DecoderHook).
+InspectionOutcome InspectSourceFile(const std::wstring& path, const DecoderHooks& hooks = {});
 
 // The message shown when the header reader cannot open a file that passed the check.
 extern const wchar_t kSourceReadFailedMessage[];

@@ -49,42 +49,18 @@ void CopySamplingRatios(j_decompress_ptr cinfo, JpegFacts& facts)
     }
 }
 
-void ReadWithDecompressor(JpegDecompressor& decompressor, std::FILE* file, JpegFacts& facts)
+void ReadWithDecompressor(JpegDecompressor& decompressor, std::FILE* file, JpegFacts& facts,
+                          const DecoderHooks& hooks = {})
 {
     // The library reads in blocks of its own: a stdio buffer would only add a
     // copy, an allocation and (with glibc) an fstat per file.
     std::setvbuf(file, nullptr, _IONBF, 0);
     jpeg_stdio_src(&decompressor.cinfo, file);
-    ExtractJpegFacts(&decompressor.cinfo, facts);
+    ExtractJpegFacts(&decompressor.cinfo, facts, hooks);
 }
 
-} // namespace
-
-int ReadJpegFacts(const wchar_t* path, JpegFacts& facts)
+void CopyHeaderFacts(j_decompress_ptr cinfo, JpegFacts& facts)
 {
-    JpegDecompressor decompressor;
-    if (path == nullptr)
-        return 0;
-    std::unique_ptr<std::FILE, FileCloser> file(OpenWidePathForReading(path));
-    if (!file)
-        return 0;
-    ReadWithDecompressor(decompressor, file.get(), facts);
-    return 1;
-}
-
-void ReadJpegStreamFacts(std::FILE* file, JpegFacts& facts)
-{
-    JpegDecompressor decompressor;
-    ReadWithDecompressor(decompressor, file, facts);
-}
-
-void ExtractJpegFacts(j_decompress_ptr cinfo, JpegFacts& facts)
-{
-    for (QuantTable& table : facts.tables)
-        table.fill(0);
-    // Tables-only streams (DQT segments and EOI) are accepted too.
-    jpeg_read_header(cinfo, FALSE);
-
     CopyFoundTables(cinfo, facts);
     if (facts.tableCount == 0)
         return;
@@ -105,6 +81,39 @@ void ExtractJpegFacts(j_decompress_ptr cinfo, JpegFacts& facts)
         facts.estimates[1] = EstimateQuality(facts.tables[1], ChrominanceBase);
     }
     facts.standardHuffman = HasStandardHuffman(cinfo);
+}
+
+} // namespace
+
+int ReadJpegFacts(const wchar_t* path, JpegFacts& facts)
+{
+    JpegDecompressor decompressor;
+    if (path == nullptr)
+        return 0;
+    std::unique_ptr<std::FILE, FileCloser> file(OpenWidePathForReading(path));
+    if (!file)
+        return 0;
+    ReadWithDecompressor(decompressor, file.get(), facts);
+    return 1;
+}
+
+void ReadJpegStreamFacts(std::FILE* file, JpegFacts& facts, const DecoderHooks& hooks)
+{
+    JpegDecompressor decompressor;
+    ReadWithDecompressor(decompressor, file, facts, hooks);
+}
+
+void ExtractJpegFacts(j_decompress_ptr cinfo, JpegFacts& facts, const DecoderHooks& hooks)
+{
+    for (QuantTable& table : facts.tables)
+        table.fill(0);
+    for (DecoderHook* hook : hooks)
+        hook->BeforeHeader(cinfo);
+    // Tables-only streams (DQT segments and EOI) are accepted too.
+    jpeg_read_header(cinfo, FALSE);
+    CopyHeaderFacts(cinfo, facts);
+    for (DecoderHook* hook : hooks)
+        hook->AfterHeader(cinfo);
 }
 
 namespace {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "inspect/DecoderHook.h"
 #include "inspect/JpegFacts.h"
 #include "inspect/JpegLibrary.h"
 
@@ -13,11 +14,12 @@
 int ReadJpegFacts(const wchar_t* path, JpegFacts& facts);
 
 // Reads the headers of a file already open for reading (at its start), as
-// ReadJpegFacts does; the caller keeps and closes the file.
-void ReadJpegStreamFacts(std::FILE* file, JpegFacts& facts);
+// ReadJpegFacts does; the caller keeps and closes the file. Each hook is
+// called before the header is read and again after the facts are taken.
+void ReadJpegStreamFacts(std::FILE* file, JpegFacts& facts, const DecoderHooks& hooks = {});
 
 // Fills facts from a decompression object that has a data source attached.
-void ExtractJpegFacts(j_decompress_ptr cinfo, JpegFacts& facts);
+void ExtractJpegFacts(j_decompress_ptr cinfo, JpegFacts& facts, const DecoderHooks& hooks = {});
 
 // 1 when the stream's DC and AC table 0 carry the code-length counts of the
 // library's default (JPEG standard Annex K) tables, else 0.
