@@ -12,7 +12,18 @@
 
 bool SourcePathExists(const std::wstring& path)
 {
-    return PathFileExistsW(path.c_str()) != FALSE;
+    const DWORD attributes = GetFileAttributesW(path.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES)
+        return false;
+    if ((attributes & FILE_ATTRIBUTE_REPARSE_POINT) == 0)
+        return true;
+    // A link or junction exists as far as what it leads to does, as on Linux.
+    HANDLE target = CreateFileW(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    if (target == INVALID_HANDLE_VALUE)
+        return false;
+    CloseHandle(target);
+    return true;
 }
 
 std::wstring SourcePathExtension(const std::wstring& path)

@@ -2,6 +2,7 @@
 #include "cli/EncoderText.h"
 #include "encoders/EncoderCatalogue.h"
 #include "encoders/FileMaker.h"
+#include "encoders/FfmpegMjpeg.h"
 #include "encoders/MozjpegTables.h"
 #include "framework/TextEncoding.h"
 #include "inspect/IjgTables.h"
@@ -12,6 +13,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 namespace {
 
@@ -28,73 +30,148 @@ std::wstring Text(const MakerSettings& makers)
 
 // base * factor / 100 rounded as said and clamped to 1..255, written out here
 // independently of the fitting.
+std::uint16_t ScaledEntry(std::uint16_t base, double percent, Rounding rounding)
+{
+    const double product = base * percent / 100.0;
+    const double whole = rounding == Rounding::Down ? std::floor(product)
+                         : rounding == Rounding::Up ? std::ceil(product)
+                                                    : std::floor(product + 0.5);
+    return static_cast<std::uint16_t>(std::clamp(whole, 1.0, 255.0));
+}
+
 QuantTable Scaled(const QuantTable& base, double percent, Rounding rounding)
 {
     QuantTable table;
-    for (size_t i = 0; i < table.size(); ++i) {
-        const double product = base[i] * percent / 100.0;
-        const double whole = rounding == Rounding::Down ? std::floor(product)
-                             : rounding == Rounding::Up ? std::ceil(product)
-                                                        : std::floor(product + 0.5);
-        table[i] = static_cast<std::uint16_t>(std::clamp(whole, 1.0, 255.0));
-    }
+    for (size_t i = 0; i < table.size(); ++i)
+        table[i] = ScaledEntry(base[i], percent, rounding);
     return table;
 }
 
-// The lowest and highest factor, in steps of 0.001 %, that reproduce table.
-std::pair<double, double> FactorsMaking(const QuantTable& table, const QuantTable& base, double near,
-                                        Rounding rounding)
+bool Makes(const QuantTable& table, const QuantTable& base, double percent, Rounding rounding)
 {
-    double low = 0, high = 0;
-    for (long step = std::lround(near * 500); step <= std::lround(near * 2000); ++step) {
-        const double percent = step / 1000.0;
-        if (Scaled(base, percent, rounding) == table) {
-            if (low == 0)
-                low = percent;
-            high = percent;
+    for (size_t i = 0; i < table.size(); ++i)
+        if (ScaledEntry(base[i], percent, rounding) != table[i])
+            return false;
+    return true;
+}
+
+// The range of factors that reproduce table from base: a grid of 0.001 %
+// around the entry of largest base below the clamp, its ends then narrowed by
+// bisection. None when no entry bounds the factor from above or none from below.
+std::optional<ScaleRange> FactorsMaking(const QuantTable& table, const QuantTable& base, Rounding rounding)
+{
+    int pivot = -1;
+    for (int i = 0; i < 64; ++i)
+        if (table[i] < 255 && (pivot < 0 || base[i] > base[pivot]))
+            pivot = i;
+    if (pivot < 0 || *std::max_element(table.begin(), table.end()) == 1)
+        return std::nullopt;
+    const double low = 100.0 * (table[pivot] - 1) / base[pivot], high = 100.0 * (table[pivot] + 1) / base[pivot];
+    double first = 0, last = 0;
+    for (long step = std::lround(low * 1000); step <= std::lround(high * 1000); ++step)
+        if (Makes(table, base, step / 1000.0, rounding)) {
+            first = first == 0 ? step / 1000.0 : first;
+            last = step / 1000.0;
         }
+    if (first == 0)
+        return std::nullopt;
+    const auto edge = [&](double in, double out) {
+        for (int k = 0; k < 40; ++k) {
+            const double middle = (in + out) / 2;
+            (Makes(table, base, middle, rounding) ? in : out) = middle;
+        }
+        return in;
+    };
+    return ScaleRange{edge(first, first - 0.001), edge(last, last + 0.001)};
+}
+
+// A base table of the catalogue with the names the text and the JSON give it.
+struct NamedBase
+{
+    QuantTable table;
+    std::wstring name;
+    std::string id;
+};
+
+// The bases one role is compared with, in the order their fits are listed.
+std::vector<NamedBase> BasesOf(bool luminance)
+{
+    const IjgTables annexK = BuildIjgTables(50, false);
+    const std::wstring role = luminance ? L"亮度表" : L"色度表";
+    const std::string roleId = luminance ? "luminance" : "chrominance";
+    std::vector<NamedBase> bases = {
+        {luminance ? annexK.luminance : annexK.chrominance, L"标准" + role, "annex-k-" + roleId}};
+    for (int set = 1; set <= 8; ++set)
+        bases.push_back({MozjpegBase(set, luminance), L"mozjpeg 表方案 " + IntText(set) + L" " + role,
+                         "mozjpeg-" + std::to_string(set) + "-" + roleId});
+    bases.push_back({Mpeg1IntraMatrix(), L"MPEG-1 默认帧内矩阵", "mpeg-1-intra"});
+    return bases;
+}
+
+std::wstring PercentShown(double value)
+{
+    return IntText(PercentTenths(value) / 10) + L"." + IntText(PercentTenths(value) % 10) + L"%";
+}
+
+const Rounding kRoundings[] = {Rounding::Nearest, Rounding::Down, Rounding::Up};
+const wchar_t* const kRoundingNames[] = {L"四舍五入", L"向下取整", L"向上取整"};
+const char* const kRoundingIds[] = {"nearest", "down", "up"};
+
+// The catalogue's scalings of table, as text and JSON: every base that fits,
+// in the order of the bases, then of the roundings.
+void ExpectFitsOf(const QuantTable& table, const std::vector<NamedBase>& bases, const EncoderMatches& matches)
+{
+    std::vector<std::pair<const NamedBase*, ScaledMatch>> expected;
+    for (const NamedBase& base : bases)
+        for (Rounding rounding : kRoundings)
+            if (const auto range = FactorsMaking(table, base.table, rounding))
+                expected.push_back({&base, {{}, rounding, *range}});
+    ASSERT_EQ(matches.scaled.size(), expected.size());
+    JsonWriter writer;
+    writer.BeginObject();
+    WriteEncoders(writer, {matches});
+    writer.EndObject();
+    const JsonValue json = ParseJson(writer.TakeText())["encoders"].array.at(0);
+    std::wstring text;
+    for (size_t k = 0; k < expected.size(); ++k) {
+        const auto& [base, want] = expected[k];
+        const ScaleRange& got = matches.scaled[k].range;
+        const int rounding = static_cast<int>(want.rounding);
+        EXPECT_EQ(matches.scaled[k].rounding, want.rounding) << k;
+        EXPECT_NEAR(got.minPercent, want.range.minPercent, 1e-6) << k;
+        EXPECT_NEAR(got.maxPercent, want.range.maxPercent, 1e-6) << k;
+        // Shown from the fitted ends: an open end at a half tenth rounds up.
+        const std::wstring low = PercentShown(got.minPercent), high = PercentShown(got.maxPercent);
+        text += (k > 0 ? L"；" : L"") + base->name + L"按 " + (low == high ? low : low + L"～" + high) + L" 缩放、" +
+                kRoundingNames[rounding];
+        EXPECT_EQ(json.array.at(k)["base"].string, base->id);
+        EXPECT_EQ(json.array.at(k)["rounding"].string, kRoundingIds[rounding]);
+        EXPECT_EQ(json.array.at(k)["scaleMin"].number, PercentTenths(got.minPercent) / 10.0);
+        EXPECT_EQ(json.array.at(k)["scaleMax"].number, PercentTenths(got.maxPercent) / 10.0);
     }
-    return {low, high};
+    EXPECT_EQ(EncoderMatchText(matches), text);
 }
 
 } // namespace
 
-TEST(EncoderCatalogue, ConstantScalingsOfBaseTablesGiveTheirRangeAndRounding)
+// Every base scaled by factors no quality setting gives, with each rounding:
+// 2.7 % clamps most entries to 1, 300 % fits every rounding.
+TEST(EncoderCatalogue, ScalingsBetweenSettingsFitEveryBaseExactlyInOrder)
 {
-    const IjgTables annexK = BuildIjgTables(50, false);
-    struct Case
-    {
-        QuantTable base;
-        bool luminance;
-        double percent;
-        Rounding rounding;
-        std::wstring baseName;
-    };
-    const Case cases[] = {
-        {annexK.luminance, true, 37.0, Rounding::Down, L"标准亮度表"},
-        {annexK.luminance, true, 37.3, Rounding::Down, L"标准亮度表"},
-        {annexK.chrominance, false, 63.3, Rounding::Up, L"标准色度表"},
-        {MozjpegBase(2, true), true, 151.7, Rounding::Nearest, L"mozjpeg 表方案 2 亮度表"},
-    };
-    const wchar_t* roundings[] = {L"四舍五入", L"向下取整", L"向上取整"};
-    for (const Case& c : cases) {
-        SCOPED_TRACE(WideToUtf8(c.baseName));
-        const QuantTable table = Scaled(c.base, c.percent, c.rounding);
-        const EncoderMatches matches = Catalogue().Find(table, c.luminance);
-        ASSERT_TRUE(matches.makers.empty());
-        ASSERT_FALSE(matches.scaled.empty());
-        const ScaledMatch& match = matches.scaled.front();
-        const auto [low, high] = FactorsMaking(table, c.base, c.percent, c.rounding);
-        EXPECT_EQ(match.rounding, c.rounding);
-        EXPECT_NEAR(match.range.minPercent, low, 0.001);
-        EXPECT_NEAR(match.range.maxPercent, high, 0.001);
-        const auto percent = [](double value) {
-            return IntText(PercentTenths(value) / 10) + L"." + IntText(PercentTenths(value) % 10) + L"%";
-        };
-        // Bounds that show alike are said once.
-        const std::wstring range = percent(low) == percent(high) ? percent(low) : percent(low) + L"～" + percent(high);
-        EXPECT_EQ(EncoderMatchText({{}, {match}}),
-                  c.baseName + L"按 " + range + L" 缩放、" + roundings[static_cast<int>(c.rounding)]);
+    for (bool luminance : {true, false}) {
+        const std::vector<NamedBase> bases = BasesOf(luminance);
+        for (const NamedBase& source : bases)
+            for (double percent : {2.7, 37.3, 63.3, 151.7, 300.0})
+                for (Rounding rounding : kRoundings) {
+                    SCOPED_TRACE(source.id + " " + std::to_string(percent) + " " + kRoundingIds[int(rounding)]);
+                    const QuantTable table = Scaled(source.table, percent, rounding);
+                    const EncoderMatches matches = Catalogue().Find(table, luminance);
+                    // A table some setting writes (the flat set 1's, mostly) is named by it alone.
+                    if (matches.makers.empty())
+                        ExpectFitsOf(table, bases, matches);
+                    else
+                        EXPECT_TRUE(matches.scaled.empty());
+                }
     }
 }
 

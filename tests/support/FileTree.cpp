@@ -14,7 +14,9 @@ std::filesystem::path FsPath(const std::wstring& path)
 #ifdef _WIN32
     return std::filesystem::path(path);
 #else
-    return std::filesystem::path(WideToUtf8(path));
+    // By the library's own UTF-32 conversion, so that a fault of the
+    // program's conversion cannot name the test files alike.
+    return std::filesystem::path(std::u32string(path.begin(), path.end()));
 #endif
 }
 
@@ -34,7 +36,10 @@ std::vector<std::wstring> FolderNames(const std::wstring& folder)
     FindClose(hFind);
 #else
     for (const std::filesystem::directory_entry& entry : std::filesystem::directory_iterator(FsPath(folder)))
-        names.push_back(Utf8ToWide(entry.path().filename().string()));
+    {
+        const std::u32string name = entry.path().filename().u32string();
+        names.emplace_back(name.begin(), name.end());
+    }
 #endif
     std::sort(names.begin(), names.end());
     return names;

@@ -33,7 +33,7 @@ std::FILE* OpenFile(const std::wstring& path, const char* mode)
 #ifdef _WIN32
     return _wfopen(path.c_str(), Utf8ToWide(mode).c_str());
 #else
-    return std::fopen(WideToUtf8(path).c_str(), mode);
+    return std::fopen(FsPath(path).c_str(), mode);
 #endif
 }
 

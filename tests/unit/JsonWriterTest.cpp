@@ -17,7 +17,9 @@ TEST(JsonWriter, AnyNameReadsBackAndNumbersTakeTheirShortestForm)
     const struct { std::wstring text; std::string utf8; } names[] = {
         {L"C:\\照片\\\"a\",b.jpg", "C:\\照片\\\"a\",b.jpg"},
         {L"\"lead\x01\x1f\t\r\n\x7f/", "\"lead\x01\x1f\t\r\n\x7f/"},
-        {L"\U0001F600 é\u0080\u07FF\u0800", "\U0001F600 é\u0080\u07FF\u0800"},  // the edges of UTF-8's lengths
+        // Both sides of every length of UTF-8 and of the surrogates' gap.
+        {L"\x7F\u0080 \u07FF\u0800 \uD7FF\uE000 \uFFFF\U00010000 \U0010FFFF",
+         "\x7F\u0080 \u07FF\u0800 \uD7FF\uE000 \uFFFF\U00010000 \U0010FFFF"},
         // A Windows name may hold an unpaired surrogate; UTF-8 cannot.
         {std::wstring(L"a") + wchar_t(0xD800) + L"b" + wchar_t(0xDC00), "a\uFFFDb\uFFFD"},
     };
@@ -37,6 +39,9 @@ TEST(JsonWriter, AnyNameReadsBackAndNumbersTakeTheirShortestForm)
     for (size_t i = 0; i < 4; ++i) {
         EXPECT_EQ(read.array[i].string, names[i].utf8) << i;
         EXPECT_EQ(WideToUtf8(names[i].text), names[i].utf8) << i;   // as CSV and text take them
+        if (i < 3) {   // as paths on Linux and lists come in
+            EXPECT_EQ(Utf8ToWide(names[i].utf8), names[i].text) << i;
+        }
     }
     EXPECT_EQ(read.array[5].number, 41.7);
     EXPECT_TRUE(writer.TakeText().empty());

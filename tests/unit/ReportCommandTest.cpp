@@ -3,7 +3,9 @@
 #include "framework/TextEncoding.h"
 #include "inspect/QualityEstimator.h"
 #include "tests/generator/ByteStreams.h"
+#include "tests/generator/JpegProbe.h"
 #include "tests/generator/JpegWriter.h"
+#include "tests/generator/LibraryTables.h"
 #include "tests/unit/IjgMatchOracle.h"
 #include "tests/unit/ReportProcess.h"
 
@@ -164,6 +166,80 @@ TEST(ReportCommand, FailedFilesAreNamedOnStandardErrorAndTheOthersGoOn)
     EXPECT_NE(result.err.find(WideToUtf8(png) + ": 所选源文件其实是一个PNG文件"), std::string::npos);
     EXPECT_NE(result.err.find(WideToUtf8(cut) + ": " + lines[2]["message"].string), std::string::npos);
     EXPECT_EQ(result.err.find(WideToUtf8(good)), std::string::npos);
+}
+
+// Every "facts" field, in order, against libjpeg's own read of what the
+// generator wrote: files wide and tall, greyscale, progressive, optimized, and
+// byte-built ones of four tables and of tables above 255.
+TEST(ReportCommand, JsonFactsAreWhatTheFileHolds)
+{
+    TempDir dir;
+    std::vector<std::vector<unsigned char>> files = {FourTablesStream(), Dqt16Above255Stream()};
+    for (int k = 0; k < 3; ++k) {
+        JpegOptions options;
+        options.width = k == 1 ? 21 : 48 + k;
+        options.height = k == 1 ? 79 : 16 + k;
+        options.quality = 20 + 35 * k;
+        options.sampling = static_cast<Subsampling>(k);
+        options.progressive = k == 1;
+        options.optimizeCoding = options.greyscale = k == 2;
+        files.push_back(WriteJpeg(options));
+    }
+    std::vector<std::wstring> args = {L"--json"};
+    for (size_t i = 0; i < files.size(); ++i)
+        args.push_back(dir.Write(L"f" + std::to_wstring(i) + L".jpg", files[i]));
+    const CommandResult result = RunReport(dir, args);
+    ASSERT_EQ(result.status, 0) << result.err;
+    const std::vector<JsonValue> lines = JsonLines(result.out);
+    ASSERT_EQ(lines.size(), files.size());
+    for (size_t i = 0; i < files.size(); ++i) {
+        SCOPED_TRACE(i);
+        const HeaderProbe probe = ProbeHeader(files[i]);
+        const JsonValue& facts = lines[i]["facts"];
+        EXPECT_EQ(facts.keys, (std::vector<std::string>{"tableCount", "sixteenBit", "tables", "estimates",
+                                                        "standardHuffman", "progressive", "precision", "width",
+                                                        "height", "components", "colorSpace", "hSampling", "vSampling"}));
+        std::vector<QuantTable> tables;
+        for (const std::optional<QuantValues>& slot : probe.quantTables)
+            if (slot)
+                tables.push_back(*slot);
+        ASSERT_EQ(facts["tables"].array.size(), tables.size());
+        EXPECT_EQ(facts["tableCount"].number, tables.size());
+        bool above255 = false;
+        for (size_t t = 0; t < tables.size(); ++t)
+            for (size_t j = 0; j < 64; ++j) {
+                EXPECT_EQ(facts["tables"].array[t].array.at(j).number, tables[t][j]);
+                above255 |= tables[t][j] > 255;
+            }
+        EXPECT_EQ(facts["sixteenBit"].number, above255);
+        const JsonValue& estimates = facts["estimates"];
+        const QualityEstimate luma = EstimateQuality(tables[0], LuminanceBase);
+        // One table stands for both.
+        const QualityEstimate chroma = tables.size() > 1 ? EstimateQuality(tables[1], ChrominanceBase)
+                                                         : QualityEstimate{luma.quality, 0};
+        for (const auto& [e, want] : {std::pair{0, luma}, std::pair{1, chroma}}) {
+            EXPECT_EQ(estimates.array.at(e)["quality"].number, want.quality);
+            EXPECT_EQ(estimates.array.at(e)["variance"].number, want.variance);
+        }
+        EXPECT_EQ(facts["standardHuffman"].number, probe.dcBits0 == StandardHuffmanTable(HuffmanClass::dc, 0).bits &&
+                                                       probe.acBits0 == StandardHuffmanTable(HuffmanClass::ac, 0).bits);
+        EXPECT_EQ(facts["progressive"].number, probe.progressive);
+        EXPECT_EQ(facts["precision"].number, probe.precision);
+        EXPECT_EQ(facts["width"].number, probe.width);
+        EXPECT_EQ(facts["height"].number, probe.height);
+        EXPECT_EQ(facts["components"].number, probe.components.size());
+        EXPECT_EQ(facts["colorSpace"].number, probe.colorSpace);
+        int maxH = 0, maxV = 0;
+        for (const FrameComponent& component : probe.components) {
+            maxH = std::max(maxH, component.hSampling);
+            maxV = std::max(maxV, component.vSampling);
+        }
+        for (size_t c = 0; c < 4; ++c) {
+            const bool present = c < probe.components.size();
+            EXPECT_EQ(facts["hSampling"].array.at(c).number, present ? maxH / probe.components[c].hSampling : 0);
+            EXPECT_EQ(facts["vSampling"].array.at(c).number, present ? maxV / probe.components[c].vSampling : 0);
+        }
+    }
 }
 
 TEST(ReportCommand, TextReportListsEveryFieldWithItsLabelThenTheTables)

@@ -1,15 +1,18 @@
 #include "inspect/InspectionRun.h"
 #include "intake/SourceFileCheck.h"
+#include "framework/TextEncoding.h"
 #include "tests/generator/JpegWriter.h"
+#include "tests/support/FileTree.h"
 #include "tests/support/OpenFiles.h"
 #include "tests/support/TempDir.h"
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #ifdef _WIN32
 #include <windows.h>
 #else
-#include "framework/TextEncoding.h"
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -24,6 +27,7 @@ const Bytes kJpegHead = {0xFF, 0xD8, 0xFF, 0xE0, 0x00, 0x10, 'J', 'F', 'I', 'F',
 const std::wstring kNotRecognised = L"所选文件无法识别，请重新选择。";
 const std::wstring kNotJpgName = L"所选源文件不是jpg文件，请重新选择。";
 const std::wstring kOpenFailed = L"所选源文件打开失败。如果其他软件正在使用此文件，请先关闭。";
+const std::wstring kMissing = L"所选源文件已不存在，请重新选择。";
 
 std::wstring KindMessage(const std::wstring& kind)
 {
@@ -65,6 +69,41 @@ TEST_F(SourceFileCheck, FoldersAreRefusedByNameOrAtTheOpen)
 {
     EXPECT_EQ(FindSourceRefusal(m_dir.MakeDir(L"folder")), kNotJpgName);
     EXPECT_EQ(FindSourceRefusal(m_dir.MakeDir(L"folder.jpg")), kOpenFailed);
+}
+
+// A link is judged by where it leads: a file as that file, a folder as a
+// folder, nowhere (its target gone, or a loop) as a file that no longer
+// exists. Windows makes junctions, links to folders only, where Wine allows.
+TEST_F(SourceFileCheck, LinksAreJudgedByWhereTheyLead)
+{
+    const std::wstring folder = m_dir.MakeDir(L"folder"), gone = m_dir.MakeDir(L"gone");
+    const struct { const wchar_t* link; std::wstring target; std::optional<std::wstring> message; } rows[] = {
+#ifdef _WIN32
+        {L"to-folder.jpg", folder, kOpenFailed},
+        {L"photo.jpg", gone, kMissing},
+#else
+        {L"to-file.jpg", m_dir.Write(L"good.jpg", kJpegHead), std::nullopt},
+        {L"to-folder.jpg", folder, kOpenFailed},
+        {L"to-folder", folder, kNotJpgName},
+        {L"photo.jpg", m_dir.File(L"deleted.jpg"), kMissing},
+        {L"loop-a.jpg", m_dir.File(L"loop-b.jpg"), kMissing},
+        {L"loop-b.jpg", m_dir.File(L"loop-a.jpg"), kMissing},
+#endif
+    };
+    for (const auto& row : rows) {
+#ifdef _WIN32
+        // Wine's mklink says it failed and still exits with 0.
+        const std::wstring link = m_dir.File(row.link);
+        _wsystem((L"mklink /J \"" + link + L"\" \"" + row.target + L"\" >NUL 2>NUL").c_str());
+        if (GetFileAttributesW(link.c_str()) == INVALID_FILE_ATTRIBUTES)
+            GTEST_SKIP() << "no junctions here";
+#else
+        ASSERT_EQ(symlink(WideToUtf8(row.target).c_str(), WideToUtf8(m_dir.File(row.link)).c_str()), 0);
+#endif
+    }
+    std::filesystem::remove(FsPath(gone));
+    for (const auto& row : rows)
+        EXPECT_EQ(FindSourceRefusal(m_dir.File(row.link)), row.message) << WideToUtf8(row.link);
 }
 
 TEST_F(SourceFileCheck, ShortFilesAreJudgedOnZeroFilledBytes)

@@ -136,6 +136,29 @@ TEST_F(UserPaths, ReportCommandWalksIntoLongAndNonAsciiFolders)
     EXPECT_TRUE(States() == before);
 }
 
+// Every name through a path list (-0 --files-from) and the text and CSV
+// reports, against its UTF-8 as the C++ library makes it.
+TEST_F(UserPaths, ListsTextAndCsvCarryEveryKindOfName)
+{
+    std::string list;
+    for (const UserPath& path : m_paths)
+        list += FsPath(path.path).u8string() + '\0';
+    const std::wstring listFile = m_scratch.Write(L"list", std::vector<unsigned char>(list.begin(), list.end()));
+    const CommandResult text = RunReport(m_scratch, {L"-0", L"--files-from", listFile});
+    const CommandResult csv = RunReport(m_scratch, {L"--csv", L"-0", L"--files-from", listFile});
+    EXPECT_EQ(text.status + csv.status, 0) << text.err << csv.err;
+    for (const UserPath& path : m_paths) {
+        const std::string utf8 = FsPath(path.path).u8string();
+        EXPECT_NE(text.out.find("文件: " + utf8 + "\n"), std::string::npos) << path.label;
+        std::string field = utf8;
+        for (size_t quote = 0; (quote = field.find('"', quote)) != std::string::npos; quote += 2)
+            field.insert(quote, 1, '"');
+        if (utf8.find_first_of(",\"\n") != std::string::npos)
+            field = '"' + field + '"';
+        EXPECT_NE(csv.out.find("\r\n" + field + ",ok,"), std::string::npos) << path.label;
+    }
+}
+
 TEST_F(UserPaths, PathOfTwoThousandCharactersInspects)
 {
     const std::wstring path = WriteLongPath(m_dir, kVeryLongPath, WriteSampleJpeg());
