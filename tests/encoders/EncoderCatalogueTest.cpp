@@ -4,6 +4,7 @@
 #include "encoders/FileMaker.h"
 #include "encoders/FfmpegMjpeg.h"
 #include "encoders/MozjpegTables.h"
+#include "encoders/PillowPresets.h"
 #include "framework/TextEncoding.h"
 #include "inspect/IjgTables.h"
 #include "inspect/NumberText.h"
@@ -193,16 +194,25 @@ TEST(EncoderCatalogue, HandMadeTablesNameNoEncoder)
     QuantTable flat;
     flat.fill(65535);
     EXPECT_EQ(EncoderMatchText(Catalogue().Find(flat, true)), L"无已知编码器");
+    flat.fill(1);   // no entry bounds the factor from below
+    EXPECT_FALSE(FitScale(flat, BuildIjgTables(50, false).luminance, Rounding::Down).has_value());
 }
 
 TEST(EncoderText, NamesEachEncoderAndItsSettingAsTheIjgLineListsThem)
 {
     EXPECT_EQ(Text({{Encoder::Mozjpeg, 3, 75, true}}), L"与 mozjpeg 表方案 3 质量 75（基线）相同");
-    EXPECT_EQ(Text({{Encoder::Ffmpeg, 0, 2, false}}), L"与 ffmpeg MJPEG -q:v 2 相同");
-    EXPECT_EQ(Text({{Encoder::Pillow, 2, 0, false}}),
-              L"与 Photoshop 存储为 Web 所用格式 品质 60 相同（Pillow 预设 web_high）");
-    EXPECT_EQ(Text({{Encoder::Pillow, 5, 0, false}, {Encoder::Pillow, 8, 0, false}}),
-              L"与 Pillow 预设 low 相同；与 Photoshop 存储为 品质 10 相同（Pillow 预设 maximum）");
+    EXPECT_EQ(Text({{Encoder::Ijg, 0, 75, true}, {Encoder::Ffmpeg, 0, 2, false}, {Encoder::Ffmpeg, 0, 3, false}}),
+              L"与 IJG 质量 75（基线）相同；与 ffmpeg MJPEG -q:v 2、3 相同");
+    // ffmpeg's one table stands for chrominance too.
+    EXPECT_EQ(EncoderMatchText(Catalogue().Find(FfmpegMjpegTable(5), false)), L"与 ffmpeg MJPEG -q:v 5 相同");
+    const wchar_t* presets[kPillowPresetCount] = {
+        L"Photoshop 存储为 Web 所用格式 品质 10 相同（Pillow 预设 web_low）",
+        L"Photoshop 存储为 Web 所用格式 品质 30 相同（Pillow 预设 web_medium）",
+        L"Photoshop 存储为 Web 所用格式 品质 60 相同（Pillow 预设 web_high）", L"Pillow 预设 web_very_high 相同",
+        L"Pillow 预设 web_maximum 相同", L"Pillow 预设 low 相同", L"Photoshop 存储为 品质 5 相同（Pillow 预设 medium）",
+        L"Photoshop 存储为 品质 8 相同（Pillow 预设 high）", L"Photoshop 存储为 品质 10 相同（Pillow 预设 maximum）"};
+    for (int index = 0; index < kPillowPresetCount; ++index)
+        EXPECT_EQ(Text({{Encoder::Pillow, index, 0, false}}), std::wstring(L"与 ") + presets[index]);
     // A table of ones: IJG and every mozjpeg set at 100, set 1 from 96 up.
     QuantTable ones;
     ones.fill(1);
@@ -220,6 +230,7 @@ TEST(EncoderText, TheFileIsNamedOnlyWhenAllTablesShareSettingsOfOneEncoder)
     EXPECT_TRUE(FileMakerSettings({both75, {{{Encoder::Mozjpeg, 3, 60, true}}, {}}}).empty());
     const EncoderMatches twoMakers = {{{Encoder::Ijg, 0, 100, true}, {Encoder::Mozjpeg, 1, 100, true}}, {}};
     EXPECT_TRUE(FileMakerSettings({twoMakers, twoMakers}).empty());
+    EXPECT_TRUE(FileMakerSettings({{{{Encoder::Ijg, 0, 50, true}, {Encoder::Ffmpeg, 0, 8, false}}, {}}}).empty());
     EXPECT_TRUE(FileMakerSettings({}).empty());
     EXPECT_EQ(EncoderMatchSummary({forced75, {}}), L"与 mozjpeg 表方案 3 质量 75（基线）相同/无已知编码器");
 }

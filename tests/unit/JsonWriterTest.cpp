@@ -22,6 +22,7 @@ TEST(JsonWriter, AnyNameReadsBackAndNumbersTakeTheirShortestForm)
          "\x7F\u0080 \u07FF\u0800 \uD7FF\uE000 \uFFFF\U00010000 \U0010FFFF"},
         // A Windows name may hold an unpaired surrogate; UTF-8 cannot.
         {std::wstring(L"a") + wchar_t(0xD800) + L"b" + wchar_t(0xDC00), "a\uFFFDb\uFFFD"},
+        {std::wstring(3000, L'\x1f'), std::string(3000, '\x1f')},   // the most room a character takes
     };
     JsonWriter writer;
     writer.BeginArray();
@@ -35,16 +36,19 @@ TEST(JsonWriter, AnyNameReadsBackAndNumbersTakeTheirShortestForm)
     const std::string text = writer.TakeText();
     EXPECT_NE(text.find(",-9223372036854775808,41.7,37.0,false]"), std::string::npos) << text;
     const JsonValue read = ParseJson(text);
-    ASSERT_EQ(read.array.size(), 8u);
-    for (size_t i = 0; i < 4; ++i) {
+    ASSERT_EQ(read.array.size(), 9u);
+    for (size_t i = 0; i < 5; ++i) {
         EXPECT_EQ(read.array[i].string, names[i].utf8) << i;
         EXPECT_EQ(WideToUtf8(names[i].text), names[i].utf8) << i;   // as CSV and text take them
-        if (i < 3) {   // as paths on Linux and lists come in
+        if (i != 3) {   // as paths on Linux and lists come in
             EXPECT_EQ(Utf8ToWide(names[i].utf8), names[i].text) << i;
         }
     }
-    EXPECT_EQ(read.array[5].number, 41.7);
+    EXPECT_EQ(read.array[6].number, 41.7);
     EXPECT_TRUE(writer.TakeText().empty());
+    // Ill-formed UTF-8 (overlong, a surrogate, beyond U+10FFFF) comes in as U+FFFD.
+    EXPECT_EQ(Utf8ToWide("\xE0\x80\xAF" "a" "\xF0\x80\x80\xAF" "b" "\xED\xA0\x80" "c" "\xF4\x90\x80\x80"),
+              L"\uFFFDa\uFFFDb\uFFFDc\uFFFD");
 }
 
 // Strings, keys and number arrays are written whole, beside RapidJSON's own

@@ -170,11 +170,12 @@ TEST(ReportCommand, FailedFilesAreNamedOnStandardErrorAndTheOthersGoOn)
 
 // Every "facts" field, in order, against libjpeg's own read of what the
 // generator wrote: files wide and tall, greyscale, progressive, optimized, and
-// byte-built ones of four tables and of tables above 255.
+// byte-built ones of four tables, of tables above 255, RGB and YCCK.
 TEST(ReportCommand, JsonFactsAreWhatTheFileHolds)
 {
     TempDir dir;
-    std::vector<std::vector<unsigned char>> files = {FourTablesStream(), Dqt16Above255Stream()};
+    std::vector<std::vector<unsigned char>> files = {FourTablesStream(), Dqt16Above255Stream(), AdobeRgbStream(),
+                                                     AdobeYcckStream()};
     for (int k = 0; k < 3; ++k) {
         JpegOptions options;
         options.width = k == 1 ? 21 : 48 + k;

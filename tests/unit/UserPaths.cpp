@@ -35,14 +35,15 @@ std::vector<UserPath> WriteUserFiles(const TempDir& dir, const std::vector<unsig
     const std::wstring spaced = dir.MakeDir(L"folder with  spaces");
     const std::wstring fullWidth = dir.MakeDir(L"2024：旅行（二）");
     std::wstring emoji;
-    for (int i = 0; i < 10; ++i)
+    for (int i = 0; i < 15; ++i)
         emoji += L"\U0001F600\U0001F30F\U0001F4F7\U0001F389";
     std::vector<UserPath> paths = {
         {"Chinese name", dir.File(L"照片 – 测试 ü.jpg")},
         {"other scripts", dir.File(L"Ωμέγα фото \U0001F600 é.jpeg")},
         {"spaces", spaced + kSeparator + L" my holiday  photo .JPG"},
         {"full-width punctuation", fullWidth + kSeparator + L"照片（1），【终稿】！.jpg"},
-        {"forty emoji", dir.File(emoji + L".jpg")},
+        // Mostly four-byte characters even as a whole path.
+        {"sixty emoji in sixty emoji", dir.MakeDir(emoji) + kSeparator + emoji + L".jpg"},
         // Both sides of every length of UTF-8: 1/2, 2/3 and 3/4 bytes, the surrogates' gap, the last code point.
         {"UTF-8 length edges", dir.File(L"\x7F\u0080 \u07FF\u0800 \uD7FF\uE000 \uFFFF\U00010000 \U0010FFFF.jpg")},
 #ifdef _WIN32

@@ -17,9 +17,10 @@ struct UserPath
 
 // Writes bytes under the names users give their files: Chinese and other
 // non-ASCII names (a character outside the Basic Multilingual Plane among
-// them), full-width punctuation in file and folder names, forty emoji, both
-// sides of every UTF-8 length, names with spaces, and a file at the end of
-// nested folders whose path is longer than 260 characters. Returns their paths.
+// them), full-width punctuation in file and folder names, sixty emoji in a
+// folder of sixty, both sides of every UTF-8 length, names with spaces, and a
+// file at the end of nested folders whose path is longer than 260 characters.
+// Returns their paths.
 std::vector<UserPath> WriteUserFiles(const TempDir& dir, const std::vector<unsigned char>& bytes);
 
 // Writes bytes to a file with a Chinese name at the end of nested folders
