@@ -196,6 +196,9 @@ TEST(EncoderCatalogue, HandMadeTablesNameNoEncoder)
     EXPECT_EQ(EncoderMatchText(Catalogue().Find(flat, true)), L"无已知编码器");
     flat.fill(1);   // no entry bounds the factor from below
     EXPECT_FALSE(FitScale(flat, BuildIjgTables(50, false).luminance, Rounding::Down).has_value());
+    QuantTable zero = Scaled(BuildIjgTables(50, false).luminance, 2.7, Rounding::Down);
+    zero[0] = 0;   // where the product is below 1; yet no scaling writes a 0
+    EXPECT_TRUE(Catalogue().Find(zero, true).scaled.empty());
 }
 
 TEST(EncoderText, NamesEachEncoderAndItsSettingAsTheIjgLineListsThem)
@@ -227,6 +230,7 @@ TEST(EncoderText, TheFileIsNamedOnlyWhenAllTablesShareSettingsOfOneEncoder)
     const EncoderMatches forced75 = {{{Encoder::Mozjpeg, 3, 75, true}}, {}};
     EXPECT_EQ(EncoderFileText(FileMakerSettings({both75, both75})), L"mozjpeg 表方案 3 质量 75（基线或非基线）");
     EXPECT_EQ(EncoderFileText(FileMakerSettings({both75, forced75})), L"mozjpeg 表方案 3 质量 75（基线）");
+    EXPECT_EQ(EncoderFileText({{Encoder::Pillow, 2, 0, false}}), L"Photoshop 存储为 Web 所用格式 品质 60（Pillow 预设 web_high）");
     EXPECT_TRUE(FileMakerSettings({both75, {{{Encoder::Mozjpeg, 3, 60, true}}, {}}}).empty());
     const EncoderMatches twoMakers = {{{Encoder::Ijg, 0, 100, true}, {Encoder::Mozjpeg, 1, 100, true}}, {}};
     EXPECT_TRUE(FileMakerSettings({twoMakers, twoMakers}).empty());

@@ -35,8 +35,7 @@ std::vector<std::wstring> FolderNames(const std::wstring& folder)
     } while (FindNextFileW(hFind, &found));
     FindClose(hFind);
 #else
-    for (const std::filesystem::directory_entry& entry : std::filesystem::directory_iterator(FsPath(folder)))
-    {
+    for (const std::filesystem::directory_entry& entry : std::filesystem::directory_iterator(FsPath(folder))) {
         const std::u32string name = entry.path().filename().u32string();
         names.emplace_back(name.begin(), name.end());
     }

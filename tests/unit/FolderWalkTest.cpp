@@ -72,11 +72,12 @@ TEST(FolderWalk, AFolderThatCannotBeOpenedIsReportedAsUnreadable)
     std::vector<WalkItem> items;
     {
         DescriptorLimit limit(0);
-        items = CollectPaths({root}, true);
+        items = CollectPaths({root, L"/dev/null"}, true);
     }
-    ASSERT_EQ(items.size(), 1u);
+    ASSERT_EQ(items.size(), 2u);
     EXPECT_EQ(items[0].path, root);
     EXPECT_TRUE(items[0].unreadableFolder);
+    EXPECT_FALSE(items[1].unreadableFolder) << "a device is no folder";
     const FileReport report = UnreadableFolderReport(root);
     EXPECT_EQ(report.outcome.status, InspectionOutcome::Status::Error);
     EXPECT_EQ(report.outcome.message, L"文件夹读取失败。");

@@ -90,6 +90,7 @@ TEST(IjgMatchText, SaysTheQualitiesAndHowForcingWasSet)
     EXPECT_EQ(IjgMatchText({{1, true}, {2, true}, {3, true}}), L"精确匹配 IJG 质量 1、2、3（基线）");
     EXPECT_EQ(IjgMatchText({{5, true}, {5, false}, {7, false}}),
               L"精确匹配 IJG 质量 5（基线或非基线）、7（非基线）");
+    EXPECT_EQ(IjgMatchText({{5, true}, {5, false}, {7, true}}), L"精确匹配 IJG 质量 5（基线或非基线）、7（基线）");
 }
 
 TEST(IjgMatchText, SummaryJoinsTheTablesWithSlashes)

@@ -14,7 +14,9 @@
 #include <windows.h>
 #else
 #include <fcntl.h>
+#include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/un.h>
 #include <unistd.h>
 #endif
 
@@ -98,7 +100,7 @@ TEST_F(SourceFileCheck, LinksAreJudgedByWhereTheyLead)
         if (GetFileAttributesW(link.c_str()) == INVALID_FILE_ATTRIBUTES)
             GTEST_SKIP() << "no junctions here";
 #else
-        ASSERT_EQ(symlink(WideToUtf8(row.target).c_str(), WideToUtf8(m_dir.File(row.link)).c_str()), 0);
+        std::filesystem::create_symlink(FsPath(row.target), FsPath(m_dir.File(row.link)));
 #endif
     }
     std::filesystem::remove(FsPath(gone));
@@ -164,8 +166,9 @@ TEST_F(SourceFileCheck, AFileHeldOpenForWritingIsRefusedAtTheOpen)
 #ifndef _WIN32
 // Every way out of the check and of the inspection after it closes what was
 // opened: a good file, refusals by content and at the open (a folder, which
-// is closed at once), FIFOs with and without a writer (the first gives no
-// bytes, the second cannot be rewound), a file whose read fails, a missing one.
+// is closed at once, and a socket, which exists but does not open), FIFOs with
+// and without a writer (the first gives no bytes, the second cannot be
+// rewound), a file whose read fails, a missing one.
 TEST_F(SourceFileCheck, EveryWayOutClosesWhatWasOpened)
 {
     using Status = InspectionOutcome::Status;
@@ -179,10 +182,17 @@ TEST_F(SourceFileCheck, EveryWayOutClosesWhatWasOpened)
     ASSERT_EQ(write(writer, kJpegHead.data(), kJpegHead.size()), static_cast<ssize_t>(kJpegHead.size()));
     // Reading this process's memory at address 0 fails with EIO.
     ASSERT_EQ(symlink("/proc/self/mem", WideToUtf8(failing).c_str()), 0);
+    const std::wstring socketPath = m_dir.File(L"socket.jpg");
+    sockaddr_un address = {};
+    address.sun_family = AF_UNIX;
+    WideToUtf8(socketPath).copy(address.sun_path, sizeof address.sun_path - 1);
+    const int socketFd = socket(AF_UNIX, SOCK_STREAM, 0);
+    ASSERT_EQ(bind(socketFd, reinterpret_cast<const sockaddr*>(&address), sizeof address), 0);
     const struct { std::wstring path; Status status; std::wstring message; } rows[] = {
         {good, Status::Ok, L""},
         {m_dir.Write(L"png.jpg", {0x89, 'P', 'N', 'G'}), Status::Refused, KindMessage(L"PNG")},
         {m_dir.MakeDir(L"folder.jpg"), Status::Refused, kOpenFailed},
+        {socketPath, Status::Refused, kOpenFailed},
         {silent, Status::Refused, kNotRecognised},
         {fed, Status::Error, L"源文件读取失败。"},
         {failing, Status::Error, L"An error occurred while accessing " + failing + L" (system error 5)."},
@@ -202,6 +212,7 @@ TEST_F(SourceFileCheck, EveryWayOutClosesWhatWasOpened)
         }
     }
     close(writer);
+    close(socketFd);
 
     // Once the stream owns the descriptor, a second close leaves alone the
     // file that took the freed number.

@@ -38,7 +38,7 @@ std::vector<UserPath> WriteUserFiles(const TempDir& dir, const std::vector<unsig
     for (int i = 0; i < 15; ++i)
         emoji += L"\U0001F600\U0001F30F\U0001F4F7\U0001F389";
     std::vector<UserPath> paths = {
-        {"Chinese name", dir.File(L"照片 – 测试 ü.jpg")},
+        {"Chinese name", dir.File(L"照片 – 测试 ü \U00020BB7.jpg")},   // a character of CJK extension B
         {"other scripts", dir.File(L"Ωμέγα фото \U0001F600 é.jpeg")},
         {"spaces", spaced + kSeparator + L" my holiday  photo .JPG"},
         {"full-width punctuation", fullWidth + kSeparator + L"照片（1），【终稿】！.jpg"},
