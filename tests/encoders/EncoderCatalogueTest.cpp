@@ -214,8 +214,13 @@ TEST(EncoderText, NamesEachEncoderAndItsSettingAsTheIjgLineListsThem)
         L"Photoshop 存储为 Web 所用格式 品质 60 相同（Pillow 预设 web_high）", L"Pillow 预设 web_very_high 相同",
         L"Pillow 预设 web_maximum 相同", L"Pillow 预设 low 相同", L"Photoshop 存储为 品质 5 相同（Pillow 预设 medium）",
         L"Photoshop 存储为 品质 8 相同（Pillow 预设 high）", L"Photoshop 存储为 品质 10 相同（Pillow 预设 maximum）"};
-    for (int index = 0; index < kPillowPresetCount; ++index)
-        EXPECT_EQ(Text({{Encoder::Pillow, index, 0, false}}), std::wstring(L"与 ") + presets[index]);
+    MakerSettings all;
+    std::wstring joined;
+    for (int index = 0; index < kPillowPresetCount; ++index) {
+        all.push_back({Encoder::Pillow, index, 0, false});
+        joined += (index > 0 ? L"；与 " : L"与 ") + std::wstring(presets[index]);
+    }
+    EXPECT_EQ(Text(all), joined);   // each preset its own clause
     // A table of ones: IJG and every mozjpeg set at 100, set 1 from 96 up.
     QuantTable ones;
     ones.fill(1);
