@@ -269,6 +269,7 @@ TEST(EncoderJson, OneListPerTableOfSettingsOrScalings)
     EXPECT_EQ(tables[0].array[1]["table"].number, 3);
     EXPECT_FALSE(tables[0].array[1]["baseline"].boolean);
     ASSERT_EQ(tables[1].array.size(), 3u);
+    EXPECT_EQ(tables[1].array[0]["encoder"].string, "ffmpeg");
     EXPECT_EQ(tables[1].array[0]["qscale"].number, 2);
     EXPECT_EQ(tables[1].array[1]["preset"].string, "web_high");
     EXPECT_EQ(tables[1].array[1]["photoshop"].string, "save-for-web 60");

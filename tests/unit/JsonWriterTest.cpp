@@ -49,8 +49,8 @@ TEST(JsonWriter, AnyNameReadsBackAndNumbersTakeTheirShortestForm)
     // Ill-formed UTF-8 (overlong, a surrogate, beyond U+10FFFF, cut short, a
     // lead that never starts a character) comes in as U+FFFD.
     EXPECT_EQ(Utf8ToWide("\xE0\x80\xAF" "a" "\xF0\x80\x80\xAF" "b" "\xED\xA0\x80" "c" "\xF4\x90\x80\x80"
-                         "\xE4\xB8" "d" "\xC0\xAF"),
-              L"\uFFFDa\uFFFDb\uFFFDc\uFFFD\uFFFDd\uFFFD\uFFFD");
+                         "\xE4\xB8" "d" "\xC0\xAF" "\xF0\x8F\xBF\xBF"),
+              L"\uFFFDa\uFFFDb\uFFFDc\uFFFD\uFFFDd\uFFFD\uFFFD\uFFFD");
     if (sizeof(wchar_t) == 4) {   // a wide text beyond U+10FFFF goes out as U+FFFD
         EXPECT_EQ(WideToUtf8(std::wstring(1, static_cast<wchar_t>(0x110000))), "\uFFFD");
     }
