@@ -6,19 +6,21 @@ const wchar_t kFolderReadFailedMessage[] = L"文件夹读取失败。";
 
 } // namespace
 
-FileReport InspectFile(const std::wstring& path, const IjgMatchFinder& finder, const EncoderCatalogue& catalogue)
+FileReport InspectFile(const std::wstring& path, const IjgMatchFinder& finder, const EncoderCatalogue& catalogue,
+                       const ProvenanceJudge& judge)
 {
-    FileReport report{path, InspectSourceFile(path), {}, {}};
+    FileReport report{path, InspectSourceFile(path), {}, {}, {}};
     if (Succeeded(report)) {
         report.ijgMatch = finder.FindAll(report.outcome.facts);
         report.encoders = catalogue.FindAll(report.outcome.facts);
+        report.provenance = judge.Judge(report.outcome.facts, report.encoders, FileStatements());
     }
     return report;
 }
 
 FileReport UnreadableFolderReport(const std::wstring& path)
 {
-    FileReport report{path, {}, {}, {}};
+    FileReport report{path, {}, {}, {}, {}};
     report.outcome.status = InspectionOutcome::Status::Error;
     report.outcome.message = kFolderReadFailedMessage;
     return report;

@@ -3,6 +3,9 @@
 #include "cli/IjgMatch.h"
 #include "encoders/EncoderCatalogue.h"
 #include "inspect/InspectionRun.h"
+#include "provenance/ProvenanceJudge.h"
+
+#include <optional>
 
 #include <string>
 #include <vector>
@@ -14,11 +17,13 @@ struct FileReport
     InspectionOutcome outcome;
     std::vector<IjgMatches> ijgMatch;  // one list per found table, when the outcome is Ok
     std::vector<EncoderMatches> encoders;  // likewise
+    std::optional<ProvenanceVerdict> provenance;  // likewise
 };
 
-// Inspects path as the Start command does and adds the exact IJG matches and
-// what the catalogue knows of each table.
-FileReport InspectFile(const std::wstring& path, const IjgMatchFinder& finder, const EncoderCatalogue& catalogue);
+// Inspects path as the Start command does and adds the exact IJG matches,
+// what the catalogue knows of each table and the provenance verdict.
+FileReport InspectFile(const std::wstring& path, const IjgMatchFinder& finder, const EncoderCatalogue& catalogue,
+                       const ProvenanceJudge& judge);
 
 // The report of a folder the walk could not read: an error with its message.
 FileReport UnreadableFolderReport(const std::wstring& path);

@@ -4,6 +4,7 @@
 #include "cli/EncoderText.h"
 #include "cli/IjgMatchText.h"
 #include "cli/OutcomeText.h"
+#include "cli/ProvenanceText.h"
 #include "cli/ReportFields.h"
 #include "framework/TextEncoding.h"
 
@@ -15,6 +16,7 @@ std::string CsvHeaderLine()
     names.push_back("qualityMismatch");
     names.push_back("ijgMatch");
     names.push_back("encoders");
+    names.push_back("provenance");
     return CsvLine(names);
 }
 
@@ -28,6 +30,8 @@ std::string OutcomeCsvLine(const FileReport& file)
         fields.push_back(ok ? WideToUtf8(outcome.report.*field.text) : std::string());
     fields.push_back(ok ? (outcome.report.qualityMismatch ? "true" : "false") : "");
     fields.push_back(WideToUtf8(IjgMatchSummary(file.ijgMatch)));
-    fields.push_back(WideToUtf8(EncoderMatchSummary(file.encoders)));
+    fields.push_back(WideToUtf8(file.provenance ? EncoderLineSummary(file.encoders, *file.provenance)
+                                                : EncoderMatchSummary(file.encoders)));
+    fields.push_back(file.provenance ? ProvenanceSummary(*file.provenance) : std::string());
     return CsvLine(fields);
 }

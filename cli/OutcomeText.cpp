@@ -4,6 +4,8 @@
 #include "cli/EncoderText.h"
 #include "cli/IjgMatchText.h"
 #include "cli/JsonWriter.h"
+#include "cli/ProvenanceJson.h"
+#include "cli/ProvenanceText.h"
 #include "cli/ReportFields.h"
 #include "encoders/FileMaker.h"
 #include "inspect/NumberText.h"
@@ -108,11 +110,14 @@ std::wstring OutcomeText(const FileReport& file)
     for (size_t t = 0; t < file.ijgMatch.size(); ++t) {
         const std::wstring label = L"量化表 " + IntText(static_cast<long long>(t) + 1) + L": ";
         text += label + IjgMatchText(file.ijgMatch[t]) + L"\n";
-        text += label + EncoderMatchText(file.encoders[t]) + L"\n";
+        text += label + (file.provenance ? EncoderLineText(file.encoders[t], *file.provenance)
+                                         : EncoderMatchText(file.encoders[t])) + L"\n";
     }
     const std::wstring maker = EncoderFileText(FileMakerSettings(file.encoders));
     if (!maker.empty())
         text += L"编码器: " + maker + L"\n";
+    if (file.provenance)
+        text += ProvenanceBlockText(*file.provenance);
     return text + L"\n" + WithUnixLineBreaks(outcome.tablesText) + L"\n";
 }
 
@@ -130,7 +135,9 @@ std::string OutcomeJson(const FileReport& file)
         WriteFacts(json, outcome.facts);
         WriteReport(json, outcome.report);
         WriteIjgMatch(json, file.ijgMatch);
-        WriteEncoders(json, file.encoders);
+        WriteEncoders(json, file.encoders, file.provenance ? &*file.provenance : nullptr);
+        if (file.provenance)
+            WriteProvenance(json, *file.provenance);
         json.Key("tablesText"); json.String(outcome.tablesText);
     }
     json.EndObject();

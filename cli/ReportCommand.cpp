@@ -165,10 +165,10 @@ std::string FormatOutput(const FileReport& file, Format format)
 }
 
 RenderedFile Render(const WalkItem& item, Format format, const IjgMatchFinder& finder,
-                    const EncoderCatalogue& catalogue)
+                    const EncoderCatalogue& catalogue, const ProvenanceJudge& judge)
 {
     const FileReport file = item.unreadableFolder ? UnreadableFolderReport(item.path)
-                                                  : InspectFile(item.path, finder, catalogue);
+                                                  : InspectFile(item.path, finder, catalogue, judge);
     RenderedFile rendered{FormatOutput(file, format), std::wstring()};
     if (!Succeeded(file))
         rendered.failure = file.path + L": " + file.outcome.message + L"\n";
@@ -180,13 +180,14 @@ bool ReportAll(const std::vector<WalkItem>& items, const ReportOptions& options)
 {
     const IjgMatchFinder finder;
     const EncoderCatalogue catalogue;
+    const ProvenanceJudge judge;
     ProgressLine progress(items.size());
     if (options.format == Format::Csv)
         WriteOutUtf8(CsvHeaderLine());
     bool allReported = true;
     ForEachInOrder(
         items.size(), options.jobs,
-        [&](size_t i) { return Render(items[i], options.format, finder, catalogue); },
+        [&](size_t i) { return Render(items[i], options.format, finder, catalogue, judge); },
         [&](size_t i, RenderedFile&& file) {
             if (options.format == Format::Text && i > 0)
                 WriteOutUtf8("\n");
