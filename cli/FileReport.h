@@ -4,9 +4,9 @@
 #include "encoders/EncoderCatalogue.h"
 #include "inspect/InspectionRun.h"
 #include "provenance/ProvenanceJudge.h"
+#include "statements/FileStatements.h"
 
 #include <optional>
-
 #include <string>
 #include <vector>
 
@@ -17,11 +17,13 @@ struct FileReport
     InspectionOutcome outcome;
     std::vector<IjgMatches> ijgMatch;  // one list per found table, when the outcome is Ok
     std::vector<EncoderMatches> encoders;  // likewise
-    std::optional<ProvenanceVerdict> provenance;  // likewise
+    std::optional<FileStatements> statements;  // what the file says of its maker, when the outcome is Ok
+    std::optional<ProvenanceVerdict> provenance;  // camera original or saved again, likewise
 };
 
 // Inspects path as the Start command does and adds the exact IJG matches,
-// what the catalogue knows of each table and the provenance verdict.
+// what the catalogue knows of each table and the file's statements about its
+// maker (read on the same pass), and the provenance verdict.
 FileReport InspectFile(const std::wstring& path, const IjgMatchFinder& finder, const EncoderCatalogue& catalogue,
                        const ProvenanceJudge& judge);
 

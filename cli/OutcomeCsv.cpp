@@ -8,6 +8,30 @@
 #include "cli/ReportFields.h"
 #include "framework/TextEncoding.h"
 
+namespace {
+
+std::string TextField(const std::optional<std::wstring>& text)
+{
+    return text ? WideToUtf8(*text) : std::string();
+}
+
+std::string NumberField(const std::optional<int>& number)
+{
+    return number ? std::to_string(*number) : std::string();
+}
+
+void AddStatementFields(const FileStatements& statements, std::vector<std::string>& fields)
+{
+    fields.push_back(TextField(statements.make));
+    fields.push_back(TextField(statements.model));
+    fields.push_back(TextField(statements.software));
+    fields.push_back(statements.photoshop ? std::to_string(statements.photoshop->quality) : std::string());
+    fields.push_back(NumberField(statements.saveForWebQuality));
+    fields.push_back(TextField(statements.xmpCreatorTool));
+}
+
+} // namespace
+
 std::string CsvHeaderLine()
 {
     std::vector<std::string> names = {"path", "status", "message"};
@@ -16,6 +40,8 @@ std::string CsvHeaderLine()
     names.push_back("qualityMismatch");
     names.push_back("ijgMatch");
     names.push_back("encoders");
+    for (const char* name : {"make", "model", "software", "photoshopQuality", "saveForWebQuality", "creatorTool"})
+        names.push_back(name);
     names.push_back("provenance");
     return CsvLine(names);
 }
@@ -32,6 +58,7 @@ std::string OutcomeCsvLine(const FileReport& file)
     fields.push_back(WideToUtf8(IjgMatchSummary(file.ijgMatch)));
     fields.push_back(WideToUtf8(file.provenance ? EncoderLineSummary(file.encoders, *file.provenance)
                                                 : EncoderMatchSummary(file.encoders)));
+    AddStatementFields(file.statements.value_or(FileStatements{}), fields);
     fields.push_back(file.provenance ? ProvenanceSummary(*file.provenance) : std::string());
     return CsvLine(fields);
 }

@@ -7,6 +7,8 @@
 #include "cli/ProvenanceJson.h"
 #include "cli/ProvenanceText.h"
 #include "cli/ReportFields.h"
+#include "cli/StatementJson.h"
+#include "cli/StatementText.h"
 #include "encoders/FileMaker.h"
 #include "inspect/NumberText.h"
 
@@ -116,6 +118,8 @@ std::wstring OutcomeText(const FileReport& file)
     const std::wstring maker = EncoderFileText(FileMakerSettings(file.encoders));
     if (!maker.empty())
         text += L"编码器: " + maker + L"\n";
+    if (file.statements)
+        text += StatementBlockText(*file.statements);
     if (file.provenance)
         text += ProvenanceBlockText(*file.provenance);
     return text + L"\n" + WithUnixLineBreaks(outcome.tablesText) + L"\n";
@@ -136,6 +140,8 @@ std::string OutcomeJson(const FileReport& file)
         WriteReport(json, outcome.report);
         WriteIjgMatch(json, file.ijgMatch);
         WriteEncoders(json, file.encoders, file.provenance ? &*file.provenance : nullptr);
+        if (file.statements)
+            WriteStatements(json, *file.statements);
         if (file.provenance)
             WriteProvenance(json, *file.provenance);
         json.Key("tablesText"); json.String(outcome.tablesText);
