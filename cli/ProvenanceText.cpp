@@ -35,8 +35,9 @@ std::wstring SoftwareTablesText(const Evidence& item)
 {
     const std::wstring program = item.settings.empty() ? PhotoshopLevelName(static_cast<int>(item.numbers[0]), item.text)
                                                        : EncoderFileText(item.settings);
-    return L"EXIF 称由 " + item.subject + L" 相机拍摄，量化表却与 " + program + L" 相同，" + item.subject +
-           L" 相机原图中未见";
+    const bool bracketed = program.back() == L'）';
+    return L"EXIF 称由 " + item.subject + L" 相机拍摄，量化表却与 " + program + (bracketed ? L"相同，" : L" 相同，") +
+           item.subject + L" 相机原图中未见";
 }
 
 std::wstring HardText(const Evidence& item)
@@ -70,7 +71,7 @@ std::wstring SoftText(const Evidence& item)
     case EvidenceCode::OptimizedHuffman:
         return L"Huffman 表经过优化，" + item.subject + L" 相机原图少见";
     case EvidenceCode::JfifSegment:
-        return L"相机 EXIF 旁有 JFIF APP0 段（编码程序常加），" + item.subject + L" 相机原图中未见此量化表";
+        return L"相机 EXIF 旁有 JFIF APP0 段（编码程序常加），" + item.subject + L" 相机原图少见";
     case EvidenceCode::ModifiedLater:
         return L"修改时间 " + item.text + L" 比拍摄时间 " + item.subject + L" 晚 " + DurationText(item.numbers[0]);
     default:

@@ -19,7 +19,7 @@ enum class EvidenceCode
     SizeTurned,         // the frame is the EXIF size turned a quarter (numbers as SizeDiffers)
     Progressive,        // a progressive frame under a camera's name
     OptimizedHuffman,   // optimized Huffman tables, which the maker's originals seldom have (subject: maker)
-    JfifSegment,        // a JFIF segment, which the maker's originals seldom have, beside tables they never showed
+    JfifSegment,        // a JFIF segment, which the maker's originals seldom have (subject: maker)
     ModifiedLater,      // DateTime (text) numbers[0] seconds after DateTimeOriginal (subject)
     MakerNoteMissing,   // no maker note, which the model's originals carry (subject: model)
     // Supporting: what agrees with a camera original.

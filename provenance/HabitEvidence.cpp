@@ -39,12 +39,11 @@ void AddHabitEvidence(const FileClaims& claims, const CameraCatalogue& catalogue
     if (claims.maker.empty())
         return;
     const MakerHabits* habits = catalogue.Habits(claims.maker);
-    const bool ownTables = catalogue.MakerMatch(claims.tableSetKey, claims.maker) != nullptr;
     if (claims.facts.progressive && !(habits && habits->progressive > 0))
         evidence.push_back({EvidenceCode::Progressive, claims.maker, L"", {}, {}});
     if (!claims.facts.standardHuffman && habits && Seldom(habits, habits->optimized))
         evidence.push_back({EvidenceCode::OptimizedHuffman, claims.maker, L"", {}, {}});
-    if (!ownTables && JfifAgainst(claims, habits))
+    if (JfifAgainst(claims, habits))
         evidence.push_back({EvidenceCode::JfifSegment, claims.maker, L"", {}, {}});
     if (MakerNoteAgainst(claims, catalogue, habits))
         evidence.push_back({EvidenceCode::MakerNoteMissing, claims.model, L"", {}, {}});

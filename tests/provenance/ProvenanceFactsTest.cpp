@@ -65,14 +65,11 @@ bool NamesEditor(const FileStatements& statements, const ProgramNames& programs)
     return statements.photoshop.has_value();
 }
 
-// The frame is the stated size, or that size divided by a whole number.
+// The frame is the size the EXIF states, where it states one.
 bool SizeAgrees(const FactsRow& row)
 {
     const FileStatements& s = row.statements;
-    if (!s.exifWidth || *s.exifWidth <= 0 || *s.exifHeight <= 0)
-        return true;
-    const long long w = row.facts.width, h = row.facts.height;
-    return w > 0 && h > 0 && *s.exifWidth % w == 0 && *s.exifHeight % h == 0 && *s.exifWidth / w == *s.exifHeight / h;
+    return !s.exifWidth || (*s.exifWidth == row.facts.width && *s.exifHeight == row.facts.height);
 }
 
 bool ModifiedLater(const FileStatements& s)
