@@ -104,6 +104,7 @@ TEST_F(ProvenanceFacts, NoCameraOriginalIsEditedAndFewAreLikelyEdited)
 {
     const ProgramNames programs;
     std::map<Verdict, int> counts;
+    std::map<std::string, int> items;   // how many originals each hard or soft item flags
     int originals = 0;
     for (const JudgedRow& judgedRow : *judged) {
         if (!LooksOriginal(*judgedRow.row, programs))
@@ -111,11 +112,17 @@ TEST_F(ProvenanceFacts, NoCameraOriginalIsEditedAndFewAreLikelyEdited)
         ++originals;
         ++counts[judgedRow.verdict.verdict];
         EXPECT_NE(judgedRow.verdict.verdict, Verdict::Edited) << judgedRow.row->file;
+        for (const Evidence& item : judgedRow.verdict.evidence)
+            if (WeightOf(item.code) != EvidenceWeight::Support)
+                ++items[EvidenceId(item.code)];
     }
     EXPECT_GT(originals, 150);
     EXPECT_LE(counts[Verdict::LikelyEdited] * 20, originals);
     std::cout << originals << " camera originals: " << counts[Verdict::ConsistentWithCamera] << " consistent, "
-              << counts[Verdict::LikelyEdited] << " likely edited\n";
+              << counts[Verdict::LikelyEdited] << " likely edited;";
+    for (const auto& [code, count] : items)
+        std::cout << " " << code << " " << count;
+    std::cout << "\n";
 }
 
 // A file's own maker is the only one the encoder lines name for it, so that no
