@@ -323,6 +323,8 @@ const std::vector<NamedStream>& NamedStreams()
         {"too-wide", TooWideStream},
         {"sampling-factor-5", SamplingFactorFiveStream},
         {"zero-height", ZeroHeightStream},
+        {"maker-segments", MakerSegmentsStream},
+        {"hostile-maker-segments", HostileMakerSegmentsStream},
     };
     return streams;
 }

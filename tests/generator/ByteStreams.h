@@ -81,6 +81,11 @@ struct MarkerSegment {
 // place of the JFIF segment.
 std::vector<unsigned char> BaselineWithSegments(const std::vector<MarkerSegment>& segments);
 
+// Complete, BaselineWithSegments of WellFormedMakerSegments() (MakerSegments.h).
+std::vector<unsigned char> MakerSegmentsStream();
+// Complete, BaselineWithSegments of every HostileMakerSegments() segment.
+std::vector<unsigned char> HostileMakerSegmentsStream();
+
 // The streams above under short names, for the command line and the catalogue.
 struct NamedStream {
     const char* name;

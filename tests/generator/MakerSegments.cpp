@@ -258,3 +258,16 @@ const std::vector<HostileSegment>& HostileMakerSegments()
     static const std::vector<HostileSegment> segments = MakeHostileSegments();
     return segments;
 }
+
+std::vector<unsigned char> MakerSegmentsStream()
+{
+    return BaselineWithSegments(WellFormedMakerSegments());
+}
+
+std::vector<unsigned char> HostileMakerSegmentsStream()
+{
+    std::vector<MarkerSegment> segments;
+    for (const HostileSegment& hostile : HostileMakerSegments())
+        segments.push_back(hostile.segment);
+    return BaselineWithSegments(segments);
+}
