@@ -176,8 +176,10 @@ void AddFormatLines(Block& block, const FileStatements& s)
 {
     if (s.jfif)
         block.Line(L"JFIF", JfifText(*s.jfif));
+    block.UnreadableLine("jfif", L"JFIF");
     if (s.adobe)
         block.Line(L"Adobe", AdobeText(*s.adobe));
+    block.UnreadableLine("adobe", L"Adobe");
     for (const std::wstring& comment : s.comments)
         block.Line(L"注释", OneLine(comment));
     if (s.thumbnail)

@@ -43,6 +43,8 @@ void WatchLog(ExifLog*, ExifLogCode code, const char* domain, const char* format
         return;
     if (StartsWith(format, "Loading %hu entries"))
         watch.ifd0Read = true;
+    if (StartsWith(format, "Loading %hu entries"))
+        watch.ifd0Read = true;
     if (StartsWith(format, "IFD 1 at")) {
         watch.inThumbnailIfd = true;
         return;
@@ -72,16 +74,22 @@ std::optional<std::wstring> TextOf(ExifContent* ifd, ExifTag tag)
     return TerminatedStatementString(entry->data, entry->size);
 }
 
+// The first value of an integer field, whichever integer type the file chose.
 std::optional<std::int64_t> NumberOf(ExifContent* ifd, ExifTag tag, ExifByteOrder order)
 {
     const ExifEntry* entry = exif_content_get_entry(ifd, tag);
-    if (entry == nullptr || entry->data == nullptr || entry->components < 1)
+    const size_t width = entry != nullptr ? exif_format_get_size(entry->format) : 0;
+    if (entry == nullptr || entry->data == nullptr || entry->components < 1 || width == 0 || entry->size < width)
         return std::nullopt;
-    if (entry->format == EXIF_FORMAT_SHORT && entry->size >= 2)
-        return exif_get_short(entry->data, order);
-    if (entry->format == EXIF_FORMAT_LONG && entry->size >= 4)
-        return exif_get_long(entry->data, order);
-    return std::nullopt;
+    switch (entry->format) {
+    case EXIF_FORMAT_BYTE: return entry->data[0];
+    case EXIF_FORMAT_SBYTE: return static_cast<signed char>(entry->data[0]);
+    case EXIF_FORMAT_SHORT: return exif_get_short(entry->data, order);
+    case EXIF_FORMAT_SSHORT: return exif_get_sshort(entry->data, order);
+    case EXIF_FORMAT_LONG: return exif_get_long(entry->data, order);
+    case EXIF_FORMAT_SLONG: return exif_get_slong(entry->data, order);
+    default: return std::nullopt;
+    }
 }
 
 void TakeStatements(ExifData* data, FileStatements& statements)

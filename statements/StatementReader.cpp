@@ -5,6 +5,7 @@
 #include "statements/PhotoshopQuality.h"
 #include "statements/StatementString.h"
 #include "statements/ThumbnailReader.h"
+#include "statements/Unreadable.h"
 #include "statements/XmpStatements.h"
 
 #include <cstring>
@@ -12,16 +13,19 @@
 namespace {
 
 // Whole segments for what is parsed (a segment holds at most 65533 bytes);
-// comments only as far as they are shown; Adobe's fixed fields.
+// comments only as far as they are shown; JFIF's and Adobe's fixed fields.
+// Other segments (ICC profiles, MPF and the like) are not kept.
 const unsigned kWholeSegment = 0xFFFF;
 const unsigned kCommentBytes = 256;
 const unsigned kAdobeBytes = 12;
+const unsigned kJfifBytes = 14;
 
 const char kExifName[] = "Exif\0";          // with the NUL the literal adds: "Exif\0\0"
 const char kXmpName[] = "http://ns.adobe.com/xap/1.0/";
 const char kDuckyName[] = "Ducky";
 const char kPhotoshopName[] = "Photoshop 3.0";
 const char kAdobeName[] = "Adobe";
+const char kJfifName[] = "JFIF";           // with its NUL
 
 // The segment's bytes after name (sizeof name bytes, its NUL included when
 // the literal's terminator belongs to the name), or false when it has another.
@@ -61,6 +65,13 @@ public:
             m_adobeVersion = rest[0] << 8 | rest[1];
         else if (marker->marker == JPEG_COM)
             m_statements.comments.push_back(StatementString(marker->data, marker->data_length));
+        // Segments too short for the library's parse, which then ignores them.
+        if (marker->marker == JPEG_APP0 + 14 && marker->data_length < kAdobeBytes &&
+            After(marker, kAdobeName, sizeof kAdobeName - 1, rest, size))
+            m_shortAdobe = true;
+        if (marker->marker == JPEG_APP0 && marker->data_length < kJfifBytes &&
+            After(marker, kJfifName, sizeof kJfifName, rest, size))
+            m_shortJfif = true;
     }
 
     // Photoshop's resources may run over several segments in a row: the first run is read.
@@ -72,6 +83,8 @@ public:
 
     const std::vector<unsigned char>& Thumbnail() const { return m_thumbnail; }
     int AdobeVersion() const { return m_adobeVersion; }
+    bool ShortAdobe() const { return m_shortAdobe; }
+    bool ShortJfif() const { return m_shortJfif; }
 
 private:
     void VisitApp1(const jpeg_saved_marker_ptr marker)
@@ -94,23 +107,30 @@ private:
     bool m_xmp = false;
     bool m_ducky = false;
     int m_adobeVersion = -1;
+    bool m_shortAdobe = false;
+    bool m_shortJfif = false;
     std::vector<unsigned char> m_thumbnail;
 };
 
-void TakeLibraryParse(j_decompress_ptr cinfo, int adobeVersion, FileStatements& statements)
+void TakeLibraryParse(j_decompress_ptr cinfo, const SegmentWalk& walk, FileStatements& statements)
 {
     if (cinfo->saw_JFIF_marker)
         statements.jfif = JfifStatement{cinfo->JFIF_major_version, cinfo->JFIF_minor_version, cinfo->X_density,
                                         cinfo->Y_density, cinfo->density_unit};
+    else if (walk.ShortJfif())
+        MarkUnreadable(statements, "jfif");
     // The library keeps only the transform; the version is read from the same segment.
     if (cinfo->saw_Adobe_marker)
-        statements.adobe = AdobeStatement{adobeVersion, cinfo->Adobe_transform};
+        statements.adobe = AdobeStatement{walk.AdobeVersion(), cinfo->Adobe_transform};
+    else if (walk.ShortAdobe())
+        MarkUnreadable(statements, "adobe");
 }
 
 } // namespace
 
 void StatementReader::BeforeHeader(j_decompress_ptr cinfo)
 {
+    jpeg_save_markers(cinfo, JPEG_APP0, kJfifBytes);
     jpeg_save_markers(cinfo, JPEG_APP0 + 1, kWholeSegment);
     jpeg_save_markers(cinfo, JPEG_APP0 + 12, kWholeSegment);
     jpeg_save_markers(cinfo, JPEG_APP0 + 13, kWholeSegment);
@@ -131,7 +151,7 @@ void StatementReader::ReadSegments(j_decompress_ptr cinfo)
     for (jpeg_saved_marker_ptr marker = cinfo->marker_list; marker != nullptr; marker = marker->next)
         walk.Visit(marker);
     walk.Finish();
-    TakeLibraryParse(cinfo, walk.AdobeVersion(), statements);
+    TakeLibraryParse(cinfo, walk, statements);
     if (!walk.Thumbnail().empty())
         ReadThumbnail(walk.Thumbnail(), m_catalogue, statements);
 }

@@ -8,8 +8,8 @@
 
 // Reads what one file's marker segments before the first scan say about its
 // maker, on the header reader's own pass: it has the library keep the
-// segments it reads (EXIF and XMP in APP1, Save for Web's APP12, Photoshop's
-// APP13, Adobe's APP14, comments), then reads them, with JFIF and Adobe's
+// segments it reads (JFIF's APP0, EXIF and XMP in APP1, Save for Web's APP12,
+// Photoshop's APP13, Adobe's APP14, comments), then reads them, with JFIF and Adobe's
 // transform as the library parsed them. Nothing it meets costs the header
 // report: what cannot be read is marked in the statements' unreadable list.
 class StatementReader : public DecoderHook
