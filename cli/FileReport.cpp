@@ -9,7 +9,7 @@ const wchar_t kFolderReadFailedMessage[] = L"文件夹读取失败。";
 } // namespace
 
 FileReport InspectFile(const std::wstring& path, const IjgMatchFinder& finder, const EncoderCatalogue& catalogue,
-                       const ProvenanceJudge& judge)
+                       const ProvenanceJudge* judge)
 {
     StatementReader statements(catalogue);
     FileReport report{path, InspectSourceFile(path, {&statements}), {}, {}, {}, {}};
@@ -17,7 +17,8 @@ FileReport InspectFile(const std::wstring& path, const IjgMatchFinder& finder, c
         report.ijgMatch = finder.FindAll(report.outcome.facts);
         report.encoders = catalogue.FindAll(report.outcome.facts);
         report.statements = statements.Take();
-        report.provenance = judge.Judge(report.outcome.facts, report.encoders, *report.statements);
+        if (judge)
+            report.provenance = judge->Judge(report.outcome.facts, report.encoders, *report.statements);
     }
     return report;
 }

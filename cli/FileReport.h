@@ -23,9 +23,9 @@ struct FileReport
 
 // Inspects path as the Start command does and adds the exact IJG matches,
 // what the catalogue knows of each table and the file's statements about its
-// maker (read on the same pass), and the provenance verdict.
+// maker (read on the same pass), and, given a judge, the provenance verdict.
 FileReport InspectFile(const std::wstring& path, const IjgMatchFinder& finder, const EncoderCatalogue& catalogue,
-                       const ProvenanceJudge& judge);
+                       const ProvenanceJudge* judge = nullptr);
 
 // The report of a folder the walk could not read: an error with its message.
 FileReport UnreadableFolderReport(const std::wstring& path);

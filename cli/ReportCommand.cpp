@@ -173,7 +173,7 @@ RenderedFile Render(const WalkItem& item, Format format, const IjgMatchFinder& f
                     const EncoderCatalogue& catalogue, const ProvenanceJudge& judge)
 {
     const FileReport file = item.unreadableFolder ? UnreadableFolderReport(item.path)
-                                                  : InspectFile(item.path, finder, catalogue, judge);
+                                                  : InspectFile(item.path, finder, catalogue, &judge);
     RenderedFile rendered{FormatOutput(file, format), std::wstring()};
     if (!Succeeded(file))
         rendered.failure = file.path + L": " + file.outcome.message + L"\n";

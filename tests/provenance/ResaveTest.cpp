@@ -22,7 +22,7 @@ class Resaves : public ::testing::Test
 protected:
     FileReport Inspect(const std::string& path) const
     {
-        return InspectFile(Utf8ToWide(path), m_finder, m_catalogue, m_judge);
+        return InspectFile(Utf8ToWide(path), m_finder, m_catalogue, &m_judge);
     }
 
     // The samples the check takes for camera originals.
