@@ -1,15 +1,19 @@
 // libFuzzer target: the header reader on arbitrary bytes held in memory, with
 // the reader of the file's statements about its maker riding along (EXIF
 // through libexif, XMP through expat, Photoshop's resources, Save for Web,
-// the thumbnail), then the report texts built from whatever it read. Every
+// the thumbnail), then the report texts and the provenance verdict built from
+// whatever it read. Every
 // input must end in facts or a CJPEGException; the sanitizers turn anything
 // else into a crash.
+#include "cli/ProvenanceJson.h"
+#include "cli/ProvenanceText.h"
 #include "cli/StatementJson.h"
 #include "cli/StatementText.h"
 #include "inspect/InspectionReport.h"
 #include "inspect/JpegException.h"
 #include "inspect/JpegHeaderReader.h"
 #include "inspect/JpegObjects.h"
+#include "provenance/ProvenanceJudge.h"
 #include "statements/StatementReader.h"
 #include "ui/QuantTableText.h"
 
@@ -47,6 +51,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             JsonWriter json;
             json.BeginObject();
             WriteStatements(json, *said);
+            static const ProvenanceJudge judge;
+            const std::vector<EncoderMatches> encoders = catalogue.FindAll(facts);
+            const ProvenanceVerdict provenance = judge.Judge(facts, encoders, *said);
+            ProvenanceBlockText(provenance);
+            EncoderLineSummary(encoders, provenance);
+            WriteProvenance(json, provenance);
             json.EndObject();
         }
     }
