@@ -91,26 +91,26 @@ void WriteProvenance(JsonWriter& json, const ProvenanceVerdict& provenance)
 
 void WriteObservedMakers(JsonWriter& json, const EncoderMatches& matches, const ProvenanceVerdict& provenance)
 {
-    for (const PhotoshopLevelMatch& level : NewPhotoshopLevels(matches, provenance)) {
+    for (const PhotoshopLevelMatch* level : NewPhotoshopLevels(matches, provenance)) {
         json.BeginObject();
         json.Key("encoder"); json.String(L"photoshop");
-        json.Key("quality"); json.Int(level.level);
-        if (!level.version.empty()) {
-            json.Key("version"); json.String(level.version);
+        json.Key("quality"); json.Int(level->level);
+        if (!level->version.empty()) {
+            json.Key("version"); json.String(level->version);
         }
-        json.Key("files"); json.Int(level.files);
+        json.Key("files"); json.Int(level->files);
         json.EndObject();
     }
-    for (const CameraMatch& camera : provenance.cameras) {
+    for (const CameraMatch* camera : provenance.cameras) {
         json.BeginObject();
         json.Key("encoder"); json.String(L"camera");
-        json.Key("make"); json.String(camera.maker);
+        json.Key("make"); json.String(camera->maker);
         json.Key("models");
         json.BeginArray();
-        for (const std::wstring& model : camera.models)
+        for (const std::wstring& model : camera->models)
             json.String(model);
         json.EndArray();
-        json.Key("files"); json.Int(camera.files);
+        json.Key("files"); json.Int(camera->files);
         json.EndObject();
     }
 }

@@ -159,12 +159,12 @@ std::wstring ProvenanceBlockText(const ProvenanceVerdict& provenance)
     return text;
 }
 
-std::vector<PhotoshopLevelMatch> NewPhotoshopLevels(const EncoderMatches& matches,
-                                                    const ProvenanceVerdict& provenance)
+std::vector<const PhotoshopLevelMatch*> NewPhotoshopLevels(const EncoderMatches& matches,
+                                                          const ProvenanceVerdict& provenance)
 {
-    std::vector<PhotoshopLevelMatch> levels;
-    for (const PhotoshopLevelMatch& level : provenance.photoshop)
-        if (!PresetNamesLevel(matches, level.level))
+    std::vector<const PhotoshopLevelMatch*> levels;
+    for (const PhotoshopLevelMatch* level : provenance.photoshop)
+        if (!PresetNamesLevel(matches, level->level))
             levels.push_back(level);
     return levels;
 }
@@ -172,10 +172,10 @@ std::vector<PhotoshopLevelMatch> NewPhotoshopLevels(const EncoderMatches& matche
 std::wstring EncoderLineText(const EncoderMatches& matches, const ProvenanceVerdict& provenance)
 {
     std::wstring observed;
-    for (const PhotoshopLevelMatch& level : NewPhotoshopLevels(matches, provenance))
-        observed += (observed.empty() ? L"" : L"；") + PhotoshopClause(level);
-    for (const CameraMatch& camera : provenance.cameras)
-        observed += (observed.empty() ? L"" : L"；") + CameraClause(camera);
+    for (const PhotoshopLevelMatch* level : NewPhotoshopLevels(matches, provenance))
+        observed += (observed.empty() ? L"" : L"；") + PhotoshopClause(*level);
+    for (const CameraMatch* camera : provenance.cameras)
+        observed += (observed.empty() ? L"" : L"；") + CameraClause(*camera);
     const std::wstring rules = EncoderMatchText(matches);
     if (observed.empty())
         return rules;

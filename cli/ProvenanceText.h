@@ -25,7 +25,7 @@ std::wstring EncoderLineText(const EncoderMatches& matches, const ProvenanceVerd
 std::wstring EncoderLineSummary(const std::vector<EncoderMatches>& perTable, const ProvenanceVerdict& provenance);
 
 // The Photoshop levels of provenance that the table's rules do not already name.
-std::vector<PhotoshopLevelMatch> NewPhotoshopLevels(const EncoderMatches& matches,
+std::vector<const PhotoshopLevelMatch*> NewPhotoshopLevels(const EncoderMatches& matches,
                                                     const ProvenanceVerdict& provenance);
 
 // "verdict" or "verdict: code code …", for the CSV column.

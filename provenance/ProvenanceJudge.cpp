@@ -50,11 +50,14 @@ ProvenanceVerdict ProvenanceJudge::Judge(const JpegFacts& facts, const std::vect
 
     const Verdict answer = VerdictOf(evidence, !claims.maker.empty());
     ProvenanceVerdict verdict{answer, std::move(evidence), {}, {}};
-    if (claims.maker.empty())
-        verdict.cameras = m_cameras.Cameras(claims.tableSetKey);
-    else if (const CameraMatch* own = m_cameras.MakerMatch(claims.tableSetKey, claims.maker))
-        verdict.cameras.push_back(*own);
+    if (claims.maker.empty()) {
+        for (const CameraMatch& camera : m_cameras.Cameras(claims.tableSetKey))
+            verdict.cameras.push_back(&camera);
+    } else if (const CameraMatch* own = m_cameras.MakerMatch(claims.tableSetKey, claims.maker)) {
+        verdict.cameras.push_back(own);
+    }
     if (facts.tableCount > 0)
-        verdict.photoshop = m_cameras.PhotoshopLevels(TableSetKey(std::string(), facts));
+        for (const PhotoshopLevelMatch& level : m_cameras.PhotoshopLevels(TableSetKey(std::string(), facts)))
+            verdict.photoshop.push_back(&level);
     return verdict;
 }

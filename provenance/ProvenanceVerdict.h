@@ -18,11 +18,12 @@ struct ProvenanceVerdict
 {
     Verdict verdict;
     std::vector<Evidence> evidence;              // hard, then soft, then supporting
-    // What the encoder lines name beside the encoders' rules. For a file that
-    // names its maker, only that maker: tables shared with other makers' cameras
-    // are no evidence against it.
-    std::vector<CameraMatch> cameras;
-    std::vector<PhotoshopLevelMatch> photoshop;
+    // What the encoder lines name beside the encoders' rules, held by the
+    // judge's catalogue (which lives as long as the judge). For a file that names
+    // its maker, only that maker: tables shared with other makers' cameras are
+    // no evidence against it.
+    std::vector<const CameraMatch*> cameras;
+    std::vector<const PhotoshopLevelMatch*> photoshop;
 };
 
 // "edited", "likely-edited", "consistent-with-camera", "no-camera-statement".

@@ -27,14 +27,15 @@ protected:
     {
         rows = new std::vector<FactsRow>(ReadFactsRows(QUANTLENS_FACTS_DIR));
         judged = new std::vector<JudgedRow>();
+        judge = new ProvenanceJudge();   // the verdicts point into its catalogue
         const EncoderCatalogue catalogue;
-        const ProvenanceJudge judge;
         for (const FactsRow& row : *rows)
-            judged->push_back({&row, judge.Judge(row.facts, catalogue.FindAll(row.facts), row.statements)});
+            judged->push_back({&row, judge->Judge(row.facts, catalogue.FindAll(row.facts), row.statements)});
     }
     static void TearDownTestSuite()
     {
         delete judged;
+        delete judge;
         delete rows;
     }
     void SetUp() override
@@ -44,10 +45,12 @@ protected:
     }
 
     static std::vector<FactsRow>* rows;
+    static ProvenanceJudge* judge;
     static std::vector<JudgedRow>* judged;
 };
 
 std::vector<FactsRow>* ProvenanceFacts::rows = nullptr;
+ProvenanceJudge* ProvenanceFacts::judge = nullptr;
 std::vector<JudgedRow>* ProvenanceFacts::judged = nullptr;
 
 bool NamesEditor(const FileStatements& statements, const ProgramNames& programs)
@@ -134,8 +137,8 @@ TEST_F(ProvenanceFacts, EncoderLinesNameNoOtherMakerThanTheFiles)
         const FileStatements& statements = judgedRow.row->statements;
         if (!statements.make)
             continue;
-        for (const CameraMatch& camera : judgedRow.verdict.cameras)
-            EXPECT_EQ(camera.maker, makers.MakerOf(*statements.make)) << judgedRow.row->file;
+        for (const CameraMatch* camera : judgedRow.verdict.cameras)
+            EXPECT_EQ(camera->maker, makers.MakerOf(*statements.make)) << judgedRow.row->file;
     }
 }
 

@@ -34,18 +34,18 @@ TEST(ProvenanceOutput, TextBlockHasTheVerdictThenEachItemIndented)
 
 TEST(ProvenanceOutput, EncoderLinesNameCamerasAfterTheRules)
 {
-    ProvenanceVerdict verdict{Verdict::ConsistentWithCamera, {}, {}, {}};
-    verdict.cameras.push_back({L"Canon", {L"Canon EOS 20D", L"Canon EOS 30D", L"Canon EOS 350D DIGITAL"}, 4});
-    verdict.photoshop.push_back({8, L"", 2});
+    CameraMatch canon{L"Canon", {L"Canon EOS 20D", L"Canon EOS 30D", L"Canon EOS 350D DIGITAL"}, 4};
+    const PhotoshopLevelMatch level8{8, L"", 2};
+    ProvenanceVerdict verdict{Verdict::ConsistentWithCamera, {}, {&canon}, {&level8}};
     const EncoderMatches ijg{{{Encoder::Ijg, 0, 90, true}}, {}};
     EXPECT_EQ(WideToUtf8(EncoderLineText(ijg, verdict)),
               "与 IJG 质量 90（基线）相同；与 Photoshop 存储为 品质 8 相同（2 个文件所记）；"
               "与 Canon 相机原图所用相同（Canon EOS 20D、Canon EOS 30D 等 3 个型号）");
-    verdict.cameras[0].models.pop_back();
+    canon.models.pop_back();
     verdict.photoshop.clear();
     EXPECT_EQ(WideToUtf8(EncoderLineText({}, verdict)), "与 Canon 相机原图所用相同（Canon EOS 20D、Canon EOS 30D）");
     // A Photoshop level a Pillow preset already names is not named twice.
-    verdict.photoshop.push_back({8, L"", 9});
+    verdict.photoshop.push_back(&level8);
     const EncoderMatches high{{{Encoder::Pillow, 7, 0, false}}, {}};
     EXPECT_EQ(NewPhotoshopLevels(high, verdict).size(), 0u);
 }
@@ -66,7 +66,9 @@ TEST(ProvenanceOutput, JsonAndCsvCarryTheCodes)
               "{\"code\":\"tables-unseen\",\"detail\":\"Canon\"}]}}");
     EXPECT_EQ(ProvenanceSummary(verdict), "edited: editor-named software-tables size-turned modified-later tables-unseen");
 
-    ProvenanceVerdict seen{Verdict::ConsistentWithCamera, {}, {{L"Canon", {L"Canon EOS 20D"}, 2}}, {{9, L"Adobe Photoshop 7.0", 6}}};
+    const CameraMatch canon{L"Canon", {L"Canon EOS 20D"}, 2};
+    const PhotoshopLevelMatch level9{9, L"Adobe Photoshop 7.0", 6};
+    const ProvenanceVerdict seen{Verdict::ConsistentWithCamera, {}, {&canon}, {&level9}};
     JsonWriter list;
     list.BeginArray();
     WriteObservedMakers(list, {}, seen);
