@@ -142,17 +142,4 @@ TEST_F(ProvenanceFacts, EncoderLinesNameNoOtherMakerThanTheFiles)
     }
 }
 
-TEST_F(ProvenanceFacts, OnlyANamedCameraIsConsistentOrLikelyEdited)
-{
-    for (const JudgedRow& judgedRow : *judged) {
-        const bool camera = judgedRow.row->statements.make.has_value();
-        const Verdict verdict = judgedRow.verdict.verdict;
-        if (verdict == Verdict::ConsistentWithCamera || verdict == Verdict::LikelyEdited) {
-            EXPECT_TRUE(camera) << judgedRow.row->file;
-        } else if (verdict == Verdict::NoCameraStatement) {
-            EXPECT_FALSE(camera) << judgedRow.row->file;
-        }
-    }
-}
-
 } // namespace

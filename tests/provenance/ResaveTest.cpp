@@ -4,6 +4,7 @@
 // keeps the camera's tables, is left out: the headers alone may not show it.
 #include "cli/FileReport.h"
 #include "framework/TextEncoding.h"
+#include "provenance/ProgramNames.h"
 #include "tests/encoders/EncoderRuns.h"
 
 #include <gtest/gtest.h>
@@ -25,21 +26,28 @@ protected:
         return InspectFile(Utf8ToWide(path), m_finder, m_catalogue, &m_judge);
     }
 
+    std::vector<std::string> Samples() const
+    {
+        std::vector<std::string> samples;
+        if (DIR* folder = opendir(kSamplesDir.c_str())) {
+            while (const dirent* entry = readdir(folder))
+                if (entry->d_name[0] != '.')
+                    samples.push_back(kSamplesDir + "/" + entry->d_name);
+            closedir(folder);
+        }
+        std::sort(samples.begin(), samples.end());
+        return samples;
+    }
+
     // The samples the check takes for camera originals.
     std::vector<std::string> CameraOriginals() const
     {
         std::vector<std::string> originals;
-        DIR* folder = opendir(kSamplesDir.c_str());
-        if (!folder)
-            return originals;
-        while (const dirent* entry = readdir(folder)) {
-            const std::string path = kSamplesDir + "/" + entry->d_name;
+        for (const std::string& path : Samples()) {
             const FileReport report = Inspect(path);
             if (report.provenance && report.provenance->verdict == Verdict::ConsistentWithCamera)
                 originals.push_back(path);
         }
-        closedir(folder);
-        std::sort(originals.begin(), originals.end());
         return originals;
     }
 
@@ -87,6 +95,33 @@ bool CopyTagsBack(const std::string& original, const std::string& out)
 }
 
 } // namespace
+
+// Read by the real statements reader: a sample whose Software or XMP names an
+// editor is edited, every one.
+TEST_F(Resaves, SamplesNamingAnEditorAreEdited)
+{
+    const ProgramNames programs;
+    int named = 0;
+    for (const std::string& path : Samples()) {
+        const FileReport report = Inspect(path);
+        if (!report.statements)
+            continue;
+        std::vector<std::wstring> texts = report.statements->xmpHistoryAgents;
+        for (const auto& text : {report.statements->software, report.statements->xmpCreatorTool})
+            if (text)
+                texts.push_back(*text);
+        const bool editor = std::any_of(texts.begin(), texts.end(), [&](const std::wstring& text) {
+            return !programs.Find(ProgramKind::Editor, text).empty();
+        });
+        if (editor || report.statements->photoshop) {
+            ++named;
+            EXPECT_EQ(VerdictId(report.provenance->verdict), std::string("edited")) << path;
+        }
+    }
+    if (named == 0)
+        GTEST_SKIP() << "no real samples in " << kSamplesDir;
+    EXPECT_GT(named, 20);
+}
 
 TEST_F(Resaves, NoResaveOfACameraOriginalReadsAsTheCamerasOwnFile)
 {
