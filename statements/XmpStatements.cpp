@@ -5,6 +5,7 @@
 
 #include <expat.h>
 
+#include <cstdint>
 #include <cstring>
 #include <memory>
 

