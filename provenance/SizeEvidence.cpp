@@ -2,10 +2,17 @@
 
 namespace {
 
+const std::int64_t kBlock = 16;
+
 bool DividesEvenly(std::int64_t width, std::int64_t height, std::int64_t statedWidth, std::int64_t statedHeight)
 {
     return statedWidth % width == 0 && statedHeight % height == 0 &&
            statedWidth / width == statedHeight / height;
+}
+
+bool WithinABlock(std::int64_t size, std::int64_t stated)
+{
+    return size - stated < kBlock && stated - size < kBlock;
 }
 
 } // namespace
@@ -23,7 +30,8 @@ void AddSizeEvidence(const FileClaims& claims, std::vector<Evidence>& evidence)
     if (width == statedHeight && height == statedWidth && width != height) {
         evidence.push_back(item);
         evidence.back().code = EvidenceCode::SizeTurned;
-    } else if (!DividesEvenly(width, height, statedWidth, statedHeight)) {
+    } else if (!DividesEvenly(width, height, statedWidth, statedHeight) &&
+               !(WithinABlock(width, statedWidth) && WithinABlock(height, statedHeight))) {
         evidence.push_back(item);
     }
 }
