@@ -80,13 +80,25 @@ std::wstring SoftText(const Evidence& item)
     return L"没有厂商注释，而 " + item.subject + L" 的相机原图都有";
 }
 
+// The first models of a list joined by "、", with how many when there are more.
+std::wstring ShortModelList(const std::wstring& models, std::int64_t count)
+{
+    size_t end = 0;
+    for (size_t shown = 0; shown < kModelsShown && end != std::wstring::npos; ++shown)
+        end = models.find(L'、', end == 0 ? 0 : end + 1);
+    if (count <= static_cast<std::int64_t>(kModelsShown) || end == std::wstring::npos)
+        return models;
+    return models.substr(0, end) + L" 等 " + IntText(count) + L" 个型号";
+}
+
 std::wstring SupportText(const Evidence& item)
 {
     switch (item.code) {
     case EvidenceCode::TablesOfModel:
         return L"量化表与 " + item.subject + L" 相机原图相同";
     case EvidenceCode::TablesOfMaker:
-        return L"量化表与 " + item.subject + L" 相机原图相同（" + item.text + L"），此型号未见";
+        return L"量化表与 " + item.subject + L" 相机原图相同（" + ShortModelList(item.text, item.numbers[0]) +
+               L"），此型号未见";
     case EvidenceCode::TablesUnseen:
         return item.subject + L" 相机原图中未见此量化表";
     case EvidenceCode::MakerUnknown:

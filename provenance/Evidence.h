@@ -24,7 +24,7 @@ enum class EvidenceCode
     MakerNoteMissing,   // no maker note, which the model's originals carry (subject: model)
     // Supporting: what agrees with a camera original.
     TablesOfModel,      // the model's originals showed these tables (subject: model; numbers[0]: files)
-    TablesOfMaker,      // the maker's originals did, not the model's (subject: maker; text: models)
+    TablesOfMaker,      // the maker's originals did, not the model's (subject: maker; text: models joined by "、", numbers[0] of them)
     TablesUnseen,       // the maker's originals are known, these tables not among them (subject: maker)
     MakerUnknown,       // no table of this maker is known (subject: maker)
     MakerNotePresent,   // a maker note of numbers[0] bytes

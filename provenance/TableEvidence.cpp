@@ -21,7 +21,8 @@ void AddSupport(const FileClaims& claims, const CameraMatch& match, std::vector<
     if (modelSeen)
         evidence.push_back({EvidenceCode::TablesOfModel, claims.model, L"", {}, {}});
     else
-        evidence.push_back({EvidenceCode::TablesOfMaker, claims.maker, JoinedModels(match.models), {}, {}});
+        evidence.push_back({EvidenceCode::TablesOfMaker, claims.maker, JoinedModels(match.models),
+                            {static_cast<std::int64_t>(match.models.size())}, {}});
 }
 
 // A program's own tables (not IJG's): settings, or an observed Photoshop level.

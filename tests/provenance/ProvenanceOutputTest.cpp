@@ -30,6 +30,8 @@ TEST(ProvenanceOutput, TextBlockHasTheVerdictThenEachItemIndented)
               "  画面 2336x3504 是 EXIF 所记 3504x2336 转过 90 度（经软件旋转）\n"
               "  修改时间 2008:05:30 17:56:01 比拍摄时间 2008:05:30 15:56:01 晚 2 小时\n"
               "  Canon 相机原图中未见此量化表\n");
+    const Evidence maker{EvidenceCode::TablesOfMaker, L"Canon", L"Canon EOS 20D、Canon EOS 30D、Canon EOS 40D", {3}, {}};
+    EXPECT_EQ(WideToUtf8(EvidenceText(maker)), "量化表与 Canon 相机原图相同（Canon EOS 20D、Canon EOS 30D 等 3 个型号），此型号未见");
 }
 
 TEST(ProvenanceOutput, EncoderLinesNameCamerasAfterTheRules)
