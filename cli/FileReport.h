@@ -3,6 +3,9 @@
 #include "cli/IjgMatch.h"
 #include "encoders/EncoderCatalogue.h"
 #include "inspect/InspectionRun.h"
+#include "traces/TraceVerdict.h"
+
+#include <optional>
 
 #include <string>
 #include <vector>
@@ -14,11 +17,14 @@ struct FileReport
     InspectionOutcome outcome;
     std::vector<IjgMatches> ijgMatch;  // one list per found table, when the outcome is Ok
     std::vector<EncoderMatches> encoders;  // likewise
+    std::optional<TraceVerdict> traces;    // only when asked for (--traces) and the outcome is Ok
 };
 
 // Inspects path as the Start command does and adds the exact IJG matches and
-// what the catalogue knows of each table.
-FileReport InspectFile(const std::wstring& path, const IjgMatchFinder& finder, const EncoderCatalogue& catalogue);
+// what the catalogue knows of each table; with traces, also the traces of an
+// earlier compression, read through the same open.
+FileReport InspectFile(const std::wstring& path, const IjgMatchFinder& finder, const EncoderCatalogue& catalogue,
+                       bool traces = false);
 
 // The report of a folder the walk could not read: an error with its message.
 FileReport UnreadableFolderReport(const std::wstring& path);

@@ -5,6 +5,8 @@
 #include "cli/IjgMatchText.h"
 #include "cli/OutcomeText.h"
 #include "cli/ReportFields.h"
+#include "cli/TraceText.h"
+#include "inspect/NumberText.h"
 #include "framework/TextEncoding.h"
 
 std::string CsvHeaderLine()
@@ -15,6 +17,8 @@ std::string CsvHeaderLine()
     names.push_back("qualityMismatch");
     names.push_back("ijgMatch");
     names.push_back("encoders");
+    names.push_back("traces");
+    names.push_back("firstQuality");
     return CsvLine(names);
 }
 
@@ -29,5 +33,9 @@ std::string OutcomeCsvLine(const FileReport& file)
     fields.push_back(ok ? (outcome.report.qualityMismatch ? "true" : "false") : "");
     fields.push_back(WideToUtf8(IjgMatchSummary(file.ijgMatch)));
     fields.push_back(WideToUtf8(EncoderMatchSummary(file.encoders)));
+    // Empty unless --traces asked for them.
+    fields.push_back(file.traces ? TraceKindName(file.traces->kind) : "");
+    fields.push_back(file.traces && file.traces->firstQuality != 0 ? WideToUtf8(IntText(file.traces->firstQuality))
+                                                                   : "");
     return CsvLine(fields);
 }

@@ -1,0 +1,166 @@
+#include "traces/FirstQualitySearch.h"
+
+#include "inspect/IjgTables.h"
+#include "traces/FrequencyEvidence.h"
+
+#include <algorithm>
+#include <array>
+#include <map>
+#include <numeric>
+#include <vector>
+
+namespace {
+
+constexpr int kCandidates = FirstQualityScores::kHighestQuality - FirstQualityScores::kLowestQuality + 1;
+// One frequency may not decide alone: a smooth sky can lend hundreds of nats.
+constexpr double kMostPerFrequency = 10;
+constexpr double kLeastPerFrequency = -50;
+constexpr double kRangeNats = 2;
+constexpr double kSupportNats = 2;
+// First a cheap fit of every candidate step, then full fits of the best few.
+constexpr int kQuickRounds = 3;
+constexpr double kQuickNoise = 0.45;
+constexpr int kFullRounds = 30;
+constexpr std::array<double, 2> kNoiseSigmas = {0.35, 0.55};
+constexpr int kRefinedCandidates = 3;
+
+int CandidateQuality(int index)
+{
+    return FirstQualityScores::kLowestQuality + index;
+}
+
+// The first quantizer leaves a lattice the second one keeps only where its
+// step is not much finer than the file's.
+bool Telling(int firstStep, int lastStep)
+{
+    return firstStep != lastStep && 2 * firstStep > lastStep;
+}
+
+struct Frequency
+{
+    int index;
+    FrequencyEvidence evidence;
+    std::map<int, double> quick;    // first step -> log-likelihood gain, quick fit
+    std::map<int, double> full;     // likewise, full fit with the best noise
+};
+
+double Clipped(double gain)
+{
+    return std::clamp(gain, kLeastPerFrequency, kMostPerFrequency);
+}
+
+double Gain(Frequency& f, int firstStep, bool full)
+{
+    auto& cache = full ? f.full : f.quick;
+    auto found = cache.find(firstStep);
+    if (found != cache.end())
+        return found->second;
+    double best = -1e300;
+    if (full) {
+        for (double noise : kNoiseSigmas)
+            best = std::max(best, f.evidence.DoubleLogLikelihood(firstStep, noise, kFullRounds));
+    } else {
+        best = f.evidence.DoubleLogLikelihood(firstStep, kQuickNoise, kQuickRounds);
+    }
+    const double gain = best - f.evidence.SingleLogLikelihood();
+    cache.emplace(firstStep, gain);
+    return gain;
+}
+
+const std::vector<QuantTable>& CandidateTables()
+{
+    static const std::vector<QuantTable> tables = [] {
+        std::vector<QuantTable> made;
+        for (int i = 0; i < kCandidates; ++i)
+            made.push_back(BuildIjgTables(CandidateQuality(i), true).luminance);
+        return made;
+    }();
+    return tables;
+}
+
+int TellingCount(const std::vector<Frequency>& frequencies, int candidate)
+{
+    const QuantTable& table = CandidateTables()[candidate];
+    return static_cast<int>(std::count_if(frequencies.begin(), frequencies.end(), [&](const Frequency& f) {
+        return Telling(table[f.index], f.evidence.Step());
+    }));
+}
+
+// A candidate's evidence: the clipped sum says whether there is a trace at
+// all; the plain sum of log-likelihood gains chooses among candidates, since
+// the clip would make every near candidate look alike.
+struct Score
+{
+    double clipped = 0;
+    double plain = 0;
+    int supporting = 0;
+};
+
+Score ScoreOf(std::vector<Frequency>& frequencies, int candidate, bool full)
+{
+    const QuantTable& table = CandidateTables()[candidate];
+    Score score;
+    for (Frequency& f : frequencies) {
+        const int firstStep = table[f.index];
+        if (!Telling(firstStep, f.evidence.Step()))
+            continue;
+        const double gain = Gain(f, firstStep, full);
+        score.plain += gain;
+        score.clipped += Clipped(gain);
+        if (gain >= kSupportNats)
+            ++score.supporting;
+    }
+    return score;
+}
+
+} // namespace
+
+FirstQualityScores SearchFirstQuality(const CoefficientHistograms& histograms)
+{
+    std::vector<Frequency> frequencies;
+    for (int k = 1; k < DCTSIZE2; ++k) {
+        FrequencyEvidence evidence(histograms, k);
+        if (evidence.Informative())
+            frequencies.push_back({k, std::move(evidence), {}, {}});
+    }
+    FirstQualityScores result;
+    result.informativeFrequencies = static_cast<int>(frequencies.size());
+    for (int i = 0; i < kCandidates; ++i)
+        result.tellingFrequencies = std::max(result.tellingFrequencies, TellingCount(frequencies, i));
+    if (result.tellingFrequencies == 0)
+        return result;
+
+    std::vector<Score> scores(kCandidates);
+    for (int i = 0; i < kCandidates; ++i)
+        scores[i] = ScoreOf(frequencies, i, false);
+    std::vector<int> order(kCandidates);
+    std::iota(order.begin(), order.end(), 0);
+    std::stable_sort(order.begin(), order.end(), [&](int a, int b) { return scores[a].plain > scores[b].plain; });
+    // Candidates whose tables agree on every telling frequency score alike:
+    // the best few distinct scores are refitted.
+    std::vector<bool> refitted(kCandidates, false);
+    int refined = 0;
+    double lastQuick = 1e300;
+    for (int i : order) {
+        if (scores[i].plain != lastQuick && ++refined > kRefinedCandidates)
+            break;
+        lastQuick = scores[i].plain;
+        scores[i] = ScoreOf(frequencies, i, true);
+        refitted[i] = true;
+    }
+    int best = order.front();
+    for (int i = 0; i < kCandidates; ++i)
+        if (refitted[i] && scores[i].plain > scores[best].plain)
+            best = i;
+    result.score = scores[best].clipped;
+    result.quality = CandidateQuality(best);
+    result.supportingFrequencies = scores[best].supporting;
+    result.rangeLow = result.rangeHigh = result.quality;
+    for (int i = 0; i < kCandidates; ++i) {
+        if (refitted[i] && scores[i].plain >= scores[best].plain - kRangeNats) {
+            result.rangeLow = std::min(result.rangeLow, CandidateQuality(i));
+            result.rangeHigh = std::max(result.rangeHigh, CandidateQuality(i));
+        }
+    }
+    return result;
+}
