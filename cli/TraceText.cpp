@@ -21,7 +21,6 @@ const wchar_t* ReasonText(Reason reason)
     case Reason::NoImage: return L"没有图像数据";
     case Reason::TooLarge: return L"图像太大，系数所需内存超出上限";
     case Reason::NotLibjpegTable: return L"最后的量化表不是 libjpeg 式量化器所用的表（相机、mozjpeg 等）";
-    case Reason::UnclearQuality: return L"首次质量不明：各频率的痕迹不指向同一质量（可能裁剪过）";
     case Reason::None: break;
     }
     return L"";
@@ -56,8 +55,6 @@ std::wstring TraceVerdictText(const TraceVerdict& verdict)
 {
     switch (verdict.kind) {
     case Kind::Found:
-        if (verdict.firstQuality == 0)
-            return L"发现更早的一次压缩" + Parenthesis(ReasonText(verdict.reason), verdict);
         return L"发现更早的一次压缩，首次约为 IJG 质量 " + IntText(verdict.firstQuality) +
                Parenthesis(QualityRange(verdict), verdict);
     case Kind::None:
@@ -89,7 +86,6 @@ const char* TraceReasonName(Reason reason)
     case Reason::NoImage: return "no-image";
     case Reason::TooLarge: return "too-large";
     case Reason::NotLibjpegTable: return "not-libjpeg-table";
-    case Reason::UnclearQuality: return "unclear-first-quality";
     case Reason::None: break;
     }
     return nullptr;

@@ -23,6 +23,10 @@ constexpr double kQuickNoise = 0.45;
 constexpr int kFullRounds = 30;
 constexpr std::array<double, 2> kNoiseSigmas = {0.35, 0.55};
 constexpr int kRefinedCandidates = 3;
+// The quick fits rank near candidates roughly: the best one's neighbours are refitted too.
+constexpr int kNeighbourhood = 2;
+// Candidates this close to the best are alike; a round quality, as people choose, is preferred.
+constexpr double kTieNats = 0.5;
 
 int CandidateQuality(int index)
 {
@@ -148,9 +152,28 @@ FirstQualityScores SearchFirstQuality(const CoefficientHistograms& histograms)
         scores[i] = ScoreOf(frequencies, i, true);
         refitted[i] = true;
     }
-    int best = order.front();
+    auto bestRefitted = [&] {
+        int best = order.front();
+        for (int i = 0; i < kCandidates; ++i)
+            if (refitted[i] && scores[i].plain > scores[best].plain)
+                best = i;
+        return best;
+    };
+    int best = bestRefitted();
+    for (bool moved = true; moved;) {
+        for (int i = std::max(0, best - kNeighbourhood); i <= std::min(kCandidates - 1, best + kNeighbourhood); ++i) {
+            if (!refitted[i]) {
+                scores[i] = ScoreOf(frequencies, i, true);
+                refitted[i] = true;
+            }
+        }
+        const int next = bestRefitted();
+        moved = next != best;
+        best = next;
+    }
     for (int i = 0; i < kCandidates; ++i)
-        if (refitted[i] && scores[i].plain > scores[best].plain)
+        if (refitted[i] && CandidateQuality(i) % 5 == 0 && CandidateQuality(best) % 5 != 0 &&
+            scores[i].plain >= scores[best].plain - kTieNats)
             best = i;
     result.score = scores[best].clipped;
     result.quality = CandidateQuality(best);

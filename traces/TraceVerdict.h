@@ -5,7 +5,7 @@ struct TraceVerdict
 {
     enum class Kind { Found, None, CannotTell };
 
-    // Why there is no answer, or (for Found) no first quality.
+    // Why there is no answer.
     enum class Reason {
         None,
         TooFewCoefficients,   // a tiny or flat picture
@@ -16,7 +16,6 @@ struct TraceVerdict
         NoImage,              // a stream of tables only
         TooLarge,             // the coefficients would need more memory than the cap
         NotLibjpegTable,      // camera, trellis-quantized or unknown tables
-        UnclearQuality,       // a trace, but no first quality fits clearly
     };
 
     Kind kind = Kind::CannotTell;
