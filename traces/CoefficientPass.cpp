@@ -67,9 +67,11 @@ void ReadWhole(j_decompress_ptr cinfo, BlockSample& sample)
     }
 }
 
-Problem ProblemOf(int errorCode, int stoppingWarning)
+Problem ProblemOf(j_decompress_ptr cinfo, int errorCode, int stoppingWarning)
 {
-    if (stoppingWarning == JWRN_JPEG_EOF)
+    // The data end early whether the file does or an EOI marker comes first.
+    if (stoppingWarning == JWRN_JPEG_EOF ||
+        (stoppingWarning == JWRN_HIT_MARKER && cinfo->unread_marker == JPEG_EOI))
         return Problem::EndsEarly;
     if (errorCode == JERR_NO_BACKING_STORE || errorCode == JERR_OUT_OF_MEMORY)
         return Problem::TooLarge;
@@ -94,7 +96,7 @@ Problem Read(j_decompress_ptr cinfo, CoefficientHistograms& histograms)
     } catch (CJPEGException* e) {
         const int code = e->m_nCode;
         e->Delete();
-        return ProblemOf(code, stop.StoppingWarning());
+        return ProblemOf(cinfo, code, stop.StoppingWarning());
     } catch (const std::bad_alloc&) {
         return Problem::TooLarge;
     }
