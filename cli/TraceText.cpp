@@ -19,7 +19,7 @@ const wchar_t* ReasonText(Reason reason)
     case Reason::Corrupt: return L"压缩数据损坏";
     case Reason::NoLuminance: return L"没有亮度分量";
     case Reason::NoImage: return L"没有图像数据";
-    case Reason::TooLarge: return L"图像太大，系数所需内存超出上限";
+    case Reason::TooLarge: return L"图像太大，超出系数读取的上限";
     case Reason::NotLibjpegTable: return L"最后的量化表不是 libjpeg 式量化器所用的表（相机、mozjpeg 等）";
     case Reason::None: break;
     }

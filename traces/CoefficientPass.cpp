@@ -81,7 +81,9 @@ Problem ProblemOf(j_decompress_ptr cinfo, int errorCode, int stoppingWarning)
 Problem Read(j_decompress_ptr cinfo, CoefficientHistograms& histograms)
 {
     const bool streaming = SingleScan(cinfo);
-    if (!streaming && WholeImageBytes(cinfo) > CoefficientPass::kMemoryCap)
+    const unsigned long long pixels = static_cast<unsigned long long>(cinfo->image_width) * cinfo->image_height;
+    if (pixels > CoefficientPass::kMostPixels ||
+        (!streaming && WholeImageBytes(cinfo) > CoefficientPass::kMemoryCap))
         return Problem::TooLarge;
     cinfo->mem->max_memory_to_use = static_cast<long>(std::min<unsigned long long>(
         CoefficientPass::kMemoryCap, static_cast<unsigned long long>(LONG_MAX)));

@@ -89,7 +89,8 @@ const CannotTellCase kCannotTell[] = {
     {"RST3 inside the scan", [] { return MarkerInScan(Photo(), 0xD3); }, Reason::Corrupt, false},
     {"progressive, 60000x60000", [] { return ClaimingSize(Photo(true), 0xC2, 60000, 60000); }, Reason::TooLarge,
      false},
-    {"baseline, 60000x60000, data for 640x480", [] { return ClaimingSize(Photo(), 0xC0, 60000, 60000); },
+    {"baseline, 60000x60000", [] { return ClaimingSize(Photo(), 0xC0, 60000, 60000); }, Reason::TooLarge, false},
+    {"baseline, 16000x16000, data for 640x480", [] { return ClaimingSize(Photo(), 0xC0, 16000, 16000); },
      Reason::EndsEarly, false},
     {"unknown luminance table", [] { return UnknownTable(Photo()); }, Reason::NotLibjpegTable, true},
 };

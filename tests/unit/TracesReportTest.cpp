@@ -60,7 +60,7 @@ TEST(TracesReport, EachVerdictInTextAndJson)
         {Verdict(Kind::CannotTell, Reason::NotLibjpegTable, 0, 0, 0, true, -3.05),
          "无法判断（最后的量化表不是 libjpeg 式量化器所用的表（相机、mozjpeg 等），得分 -3.1）",
          R"({"traces":{"verdict":"cannot-tell","firstQuality":null,"firstQualityRange":null,"score":-3.1,"reason":"not-libjpeg-table"}})"},
-        {Verdict(Kind::CannotTell, Reason::TooLarge, 0, 0, 0, false, 0), "无法判断（图像太大，系数所需内存超出上限）",
+        {Verdict(Kind::CannotTell, Reason::TooLarge, 0, 0, 0, false, 0), "无法判断（图像太大，超出系数读取的上限）",
          R"({"traces":{"verdict":"cannot-tell","firstQuality":null,"firstQualityRange":null,"score":null,"reason":"too-large"}})"},
     };
     for (const Case& c : cases) {
