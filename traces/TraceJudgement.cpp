@@ -2,11 +2,21 @@
 
 #include "traces/FirstQualitySearch.h"
 #include "traces/LastTableCheck.h"
+#include "inspect/IjgTables.h"
+
+#include <numeric>
 
 namespace {
 
 using Kind = TraceVerdict::Kind;
 using Reason = TraceVerdict::Reason;
+
+// Whether IJG's table at the first quality has finer steps, on the whole, than the file's.
+bool FinerThan(int firstQuality, const QuantTable& last)
+{
+    const QuantTable first = BuildIjgTables(firstQuality, true).luminance;
+    return std::accumulate(first.begin() + 1, first.end(), 0) < std::accumulate(last.begin() + 1, last.end(), 0);
+}
 
 TraceVerdict CannotTell(Reason reason)
 {
@@ -47,7 +57,8 @@ TraceVerdict JudgeTraces(const CoefficientPass& pass)
     if (!IsLibjpegStyleTable(pass.histograms.table)) {
         verdict.kind = Kind::CannotTell;
         verdict.reason = Reason::NotLibjpegTable;
-    } else if (scores.score >= TraceThresholds::kFound) {
+    } else if (scores.score >= (FinerThan(scores.quality, pass.histograms.table) ? TraceThresholds::kFoundFiner
+                                                                                   : TraceThresholds::kFound)) {
         verdict.kind = Kind::Found;
         verdict.firstQuality = scores.quality;
         verdict.rangeLow = scores.rangeLow;
