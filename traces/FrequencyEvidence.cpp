@@ -103,7 +103,8 @@ std::vector<double> FrequencyEvidence::DoubleBins(double sigma, int firstStep, c
     std::vector<double> result(bins, 0.0);
     double below = NormalCdf(0.5 * firstStep / sigma);
     double level = 2 * below - 1;
-    for (int j = 0; j < firstLevels; ++j) {
+    // Past the envelope's reach every further level is empty.
+    for (int j = 0; j < firstLevels && below < 1.0; ++j) {
         if (j > 0) {
             const double upper = NormalCdf((j + 0.5) * firstStep / sigma);
             level = 2 * (upper - below);
