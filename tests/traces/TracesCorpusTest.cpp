@@ -148,8 +148,12 @@ const Case kCases[] = {
     {70, 90, 3, 0, Kind::None, 0},
 };
 
+#ifdef QUANTLENS_TRACES_ONE_SAMPLE
+const char* const kSamples[] = {"mozcorpus_polarbear.jpg"};
+#else
 const char* const kSamples[] = {"mozcorpus_polarbear.jpg", "exifsamples_sanyo-vpcsx550.jpg",
                                 "exifsamples_fujifilm-dx10.jpg"};
+#endif
 
 } // namespace
 
