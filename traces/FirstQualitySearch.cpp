@@ -22,7 +22,7 @@ constexpr int kQuickRounds = 3;
 constexpr double kQuickNoise = 0.45;
 constexpr int kFullRounds = 30;
 constexpr std::array<double, 2> kNoiseSigmas = {0.35, 0.55};
-constexpr int kRefinedCandidates = 3;
+constexpr int kRefinedCandidates = 6;
 // The quick fits rank near candidates roughly: the best one's neighbours are refitted too.
 constexpr int kNeighbourhood = 2;
 // Candidates this close to the best are alike; a round quality, as people choose, is preferred.
@@ -91,12 +91,12 @@ int TellingCount(const std::vector<Frequency>& frequencies, int candidate)
 }
 
 // A candidate's evidence: the clipped sum says whether there is a trace at
-// all; the plain sum of log-likelihood gains chooses among candidates, since
-// the clip would make every near candidate look alike.
+// all; the sum of gains without the upper clip chooses among candidates,
+// since that clip would make every near candidate look alike.
 struct Score
 {
     double clipped = 0;
-    double plain = 0;
+    double plain = 0;   // each gain floored at kLeastPerFrequency only
     int supporting = 0;
 };
 
@@ -109,7 +109,7 @@ Score ScoreOf(std::vector<Frequency>& frequencies, int candidate, bool full)
         if (!Telling(firstStep, f.evidence.Step()))
             continue;
         const double gain = Gain(f, firstStep, full);
-        score.plain += gain;
+        score.plain += std::max(gain, kLeastPerFrequency);
         score.clipped += Clipped(gain);
         if (gain >= kSupportNats)
             ++score.supporting;

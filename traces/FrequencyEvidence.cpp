@@ -45,12 +45,11 @@ FrequencyEvidence::FrequencyEvidence(const CoefficientHistograms& histograms, in
     for (double sigma : m_sigmas)
         components.push_back(SingleBins(sigma));
     const MixtureProblem problem = Problem(components);
-    std::vector<double> weights;
-    m_singleLogLikelihood = FitMixture(problem, kFullRounds, kTolerance, weights);
+    m_singleLogLikelihood = FitMixture(problem, kFullRounds, kTolerance, m_singleWeights);
     m_singleFitted.assign(m_active.size(), 0.0);
     for (size_t c = 0; c < components.size(); ++c)
         for (size_t a = 0; a < m_active.size(); ++a)
-            m_singleFitted[a] += weights[c] * problem.probability[c * m_active.size() + a];
+            m_singleFitted[a] += m_singleWeights[c] * problem.probability[c * m_active.size() + a];
 }
 
 // P(|round(D / q2)| = b) for D ~ N(0, sigma^2), over bins 0..m and the tail.
@@ -148,6 +147,11 @@ double FrequencyEvidence::DoubleLogLikelihood(int firstStep, double noiseSigma, 
     problem.fixedShare = kStrayShare;
     for (double p : m_singleFitted)
         problem.fixed.push_back(kStrayShare * p);
+    // Half uniform, so that the narrow envelopes the lattice needs start
+    // alive; half the single fit's envelope, so that a few rounds come near.
     std::vector<double> weights;
+    for (double single : m_singleWeights)
+        for (int copy = 0; copy < 2; ++copy)
+            weights.push_back(0.5 / problem.components + 0.25 * single);
     return FitMixture(problem, rounds, kTolerance, weights);
 }

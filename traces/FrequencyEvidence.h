@@ -52,5 +52,6 @@ private:
     std::vector<int> m_active;          // bins that hold counts
     std::vector<double> m_sigmas;       // the envelopes' widths
     std::vector<double> m_singleFitted; // the fitted single-compression distribution, active bins
+    std::vector<double> m_singleWeights; // its weight per envelope
     double m_singleLogLikelihood = 0;
 };

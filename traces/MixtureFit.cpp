@@ -68,7 +68,9 @@ void Normalize(std::vector<double>& w)
 double FitMixture(const MixtureProblem& p, int rounds, double tolerance, std::vector<double>& w)
 {
     const int n = p.components;
-    w.assign(n, 1.0 / n);
+    if (static_cast<int>(w.size()) != n)
+        w.assign(n, 1.0 / n);
+    Normalize(w);
     std::vector<double> w1(n), w2(n), trial(n), stabilized(n), mix(p.Bins()), ratio(p.Bins());
     double last = -INFINITY;
     for (int round = 0; round < rounds; ++round) {

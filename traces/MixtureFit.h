@@ -18,7 +18,8 @@ struct MixtureProblem
 };
 
 // Fits the weights by maximum likelihood with EM, accelerated by SQUAREM,
-// from uniform weights, for at most `rounds` accelerated steps or until the
-// log-likelihood gains less than `tolerance`. Returns the log-likelihood
-// (without the multinomial constant) and leaves the weights in weights.
+// from the given weights (uniform when empty), for at most `rounds`
+// accelerated steps or until the log-likelihood gains less than `tolerance`.
+// Returns the log-likelihood (without the multinomial constant) and leaves
+// the weights in weights.
 double FitMixture(const MixtureProblem& problem, int rounds, double tolerance, std::vector<double>& weights);
