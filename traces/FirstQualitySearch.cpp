@@ -16,7 +16,6 @@ constexpr int kCandidates = FirstQualityScores::kHighestQuality - FirstQualitySc
 constexpr double kMostPerFrequency = 10;
 constexpr double kLeastPerFrequency = -50;
 constexpr double kRangeNats = 2;
-constexpr double kSupportNats = 2;
 // First a cheap fit of every candidate step, then full fits of the best few.
 constexpr int kQuickRounds = 3;
 constexpr double kQuickNoise = 0.45;
@@ -97,7 +96,6 @@ struct Score
 {
     double clipped = 0;
     double plain = 0;   // each gain floored at kLeastPerFrequency only
-    int supporting = 0;
 };
 
 Score ScoreOf(std::vector<Frequency>& frequencies, int candidate, bool full)
@@ -111,8 +109,6 @@ Score ScoreOf(std::vector<Frequency>& frequencies, int candidate, bool full)
         const double gain = Gain(f, firstStep, full);
         score.plain += std::max(gain, kLeastPerFrequency);
         score.clipped += Clipped(gain);
-        if (gain >= kSupportNats)
-            ++score.supporting;
     }
     return score;
 }
@@ -177,7 +173,6 @@ FirstQualityScores SearchFirstQuality(const CoefficientHistograms& histograms)
             best = i;
     result.score = scores[best].clipped;
     result.quality = CandidateQuality(best);
-    result.supportingFrequencies = scores[best].supporting;
     result.rangeLow = result.rangeHigh = result.quality;
     for (int i = 0; i < kCandidates; ++i) {
         if (refitted[i] && scores[i].plain >= scores[best].plain - kRangeNats) {

@@ -15,7 +15,6 @@ struct FirstQualityScores
     int quality = 0;                  // the best candidate
     int rangeLow = 0;                 // the candidates within kRangeNats of the best
     int rangeHigh = 0;
-    int supportingFrequencies = 0;    // frequencies that favour the best candidate by kSupportNats or more
 };
 
 FirstQualityScores SearchFirstQuality(const CoefficientHistograms& histograms);
