@@ -113,6 +113,60 @@ Score ScoreOf(std::vector<Frequency>& frequencies, int candidate, bool full)
     return score;
 }
 
+using Scores = std::vector<Score>;
+using Refitted = std::vector<bool>;
+
+void Refit(std::vector<Frequency>& frequencies, int candidate, Scores& scores, Refitted& refitted)
+{
+    if (!refitted[candidate]) {
+        scores[candidate] = ScoreOf(frequencies, candidate, true);
+        refitted[candidate] = true;
+    }
+}
+
+// The refitted candidate with the best sum; among equals, first (the best quick score).
+int BestRefitted(const Scores& scores, const Refitted& refitted, int first)
+{
+    int best = first;
+    for (int i = 0; i < kCandidates; ++i)
+        if (refitted[i] && scores[i].plain > scores[best].plain)
+            best = i;
+    return best;
+}
+
+// Refits the candidates of the best few distinct quick scores (candidates whose
+// tables agree on every telling frequency score alike), then the best one's
+// neighbours until the best stays; returns the best.
+int RefitBest(std::vector<Frequency>& frequencies, Scores& scores, Refitted& refitted)
+{
+    std::vector<int> order(kCandidates);
+    std::iota(order.begin(), order.end(), 0);
+    std::stable_sort(order.begin(), order.end(), [&](int a, int b) { return scores[a].plain > scores[b].plain; });
+    int distinct = 0;
+    double lastQuick = 1e300;
+    for (int i : order) {
+        if (scores[i].plain != lastQuick && ++distinct > kRefinedCandidates)
+            break;
+        lastQuick = scores[i].plain;
+        Refit(frequencies, i, scores, refitted);
+    }
+    const int first = order.front();
+    for (int best = BestRefitted(scores, refitted, first);;) {
+        for (int i = std::max(0, best - kNeighbourhood); i <= std::min(kCandidates - 1, best + kNeighbourhood); ++i)
+            Refit(frequencies, i, scores, refitted);
+        const int next = BestRefitted(scores, refitted, first);
+        if (next == best)
+            break;
+        best = next;
+    }
+    const int best = BestRefitted(scores, refitted, first);
+    for (int i = 0; i < kCandidates; ++i)
+        if (refitted[i] && CandidateQuality(i) % 5 == 0 && CandidateQuality(best) % 5 != 0 &&
+            scores[i].plain >= scores[best].plain - kTieNats)
+            return i;
+    return best;
+}
+
 } // namespace
 
 FirstQualityScores SearchFirstQuality(const CoefficientHistograms& histograms)
@@ -130,47 +184,11 @@ FirstQualityScores SearchFirstQuality(const CoefficientHistograms& histograms)
     if (result.tellingFrequencies == 0)
         return result;
 
-    std::vector<Score> scores(kCandidates);
+    Scores scores(kCandidates);
     for (int i = 0; i < kCandidates; ++i)
         scores[i] = ScoreOf(frequencies, i, false);
-    std::vector<int> order(kCandidates);
-    std::iota(order.begin(), order.end(), 0);
-    std::stable_sort(order.begin(), order.end(), [&](int a, int b) { return scores[a].plain > scores[b].plain; });
-    // Candidates whose tables agree on every telling frequency score alike:
-    // the best few distinct scores are refitted.
-    std::vector<bool> refitted(kCandidates, false);
-    int refined = 0;
-    double lastQuick = 1e300;
-    for (int i : order) {
-        if (scores[i].plain != lastQuick && ++refined > kRefinedCandidates)
-            break;
-        lastQuick = scores[i].plain;
-        scores[i] = ScoreOf(frequencies, i, true);
-        refitted[i] = true;
-    }
-    auto bestRefitted = [&] {
-        int best = order.front();
-        for (int i = 0; i < kCandidates; ++i)
-            if (refitted[i] && scores[i].plain > scores[best].plain)
-                best = i;
-        return best;
-    };
-    int best = bestRefitted();
-    for (bool moved = true; moved;) {
-        for (int i = std::max(0, best - kNeighbourhood); i <= std::min(kCandidates - 1, best + kNeighbourhood); ++i) {
-            if (!refitted[i]) {
-                scores[i] = ScoreOf(frequencies, i, true);
-                refitted[i] = true;
-            }
-        }
-        const int next = bestRefitted();
-        moved = next != best;
-        best = next;
-    }
-    for (int i = 0; i < kCandidates; ++i)
-        if (refitted[i] && CandidateQuality(i) % 5 == 0 && CandidateQuality(best) % 5 != 0 &&
-            scores[i].plain >= scores[best].plain - kTieNats)
-            best = i;
+    Refitted refitted(kCandidates, false);
+    const int best = RefitBest(frequencies, scores, refitted);
     result.score = scores[best].clipped;
     result.quality = CandidateQuality(best);
     result.rangeLow = result.rangeHigh = result.quality;
