@@ -6,6 +6,8 @@
 #include "cli/OutcomeText.h"
 #include "cli/ProvenanceText.h"
 #include "cli/ReportFields.h"
+#include "cli/TraceText.h"
+#include "inspect/NumberText.h"
 #include "framework/TextEncoding.h"
 
 namespace {
@@ -43,6 +45,8 @@ std::string CsvHeaderLine()
     for (const char* name : {"make", "model", "software", "photoshopQuality", "saveForWebQuality", "creatorTool"})
         names.push_back(name);
     names.push_back("provenance");
+    names.push_back("traces");
+    names.push_back("firstQuality");
     return CsvLine(names);
 }
 
@@ -60,5 +64,9 @@ std::string OutcomeCsvLine(const FileReport& file)
                                                 : EncoderMatchSummary(file.encoders)));
     AddStatementFields(file.statements.value_or(FileStatements{}), fields);
     fields.push_back(file.provenance ? ProvenanceSummary(*file.provenance) : std::string());
+    // Empty unless --traces asked for them.
+    fields.push_back(file.traces ? TraceKindName(file.traces->kind) : "");
+    fields.push_back(file.traces && file.traces->firstQuality != 0 ? WideToUtf8(IntText(file.traces->firstQuality))
+                                                                   : "");
     return CsvLine(fields);
 }

@@ -9,6 +9,8 @@
 #include "cli/ReportFields.h"
 #include "cli/StatementJson.h"
 #include "cli/StatementText.h"
+#include "cli/TraceJson.h"
+#include "cli/TraceText.h"
 #include "encoders/FileMaker.h"
 #include "inspect/NumberText.h"
 
@@ -122,6 +124,8 @@ std::wstring OutcomeText(const FileReport& file)
         text += StatementBlockText(*file.statements);
     if (file.provenance)
         text += ProvenanceBlockText(*file.provenance);
+    if (file.traces)
+        text += L"压缩痕迹: " + TraceVerdictText(*file.traces) + L"\n";
     return text + L"\n" + WithUnixLineBreaks(outcome.tablesText) + L"\n";
 }
 
@@ -144,6 +148,8 @@ std::string OutcomeJson(const FileReport& file)
             WriteStatements(json, *file.statements);
         if (file.provenance)
             WriteProvenance(json, *file.provenance);
+        if (file.traces)
+            WriteTraces(json, *file.traces);
         json.Key("tablesText"); json.String(outcome.tablesText);
     }
     json.EndObject();

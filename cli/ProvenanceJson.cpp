@@ -61,6 +61,8 @@ std::wstring EvidenceDetail(const Evidence& item)
         return SizesDetail(item);
     case EvidenceCode::ModifiedLater:
         return item.subject + L" -> " + item.text;
+    case EvidenceCode::EarlierCompression:
+        return item.numbers[0] == 0 ? std::wstring() : Number(item.numbers[0]);
     case EvidenceCode::TablesOfMaker:
         return item.subject + L": " + item.text;
     case EvidenceCode::LibraryComment:

@@ -74,6 +74,9 @@ std::wstring SoftText(const Evidence& item)
         return L"相机 EXIF 旁有 JFIF APP0 段（编码程序常加），" + item.subject + L" 相机原图少见";
     case EvidenceCode::ModifiedLater:
         return L"修改时间 " + item.text + L" 比拍摄时间 " + item.subject + L" 晚 " + DurationText(item.numbers[0]);
+    case EvidenceCode::EarlierCompression:
+        return item.numbers[0] == 0 ? std::wstring(L"更早的一次压缩")
+                                    : L"更早的一次压缩（约为 IJG 质量 " + IntText(item.numbers[0]) + L"）";
     default:
         break;
     }

@@ -4,7 +4,7 @@ EvidenceWeight WeightOf(EvidenceCode code)
 {
     if (code <= EvidenceCode::SizeDiffers)
         return EvidenceWeight::Hard;
-    return code <= EvidenceCode::MakerNoteMissing ? EvidenceWeight::Soft : EvidenceWeight::Support;
+    return code <= EvidenceCode::EarlierCompression ? EvidenceWeight::Soft : EvidenceWeight::Support;
 }
 
 const char* EvidenceId(EvidenceCode code)
@@ -22,6 +22,7 @@ const char* EvidenceId(EvidenceCode code)
     case EvidenceCode::JfifSegment: return "jfif-segment";
     case EvidenceCode::ModifiedLater: return "modified-later";
     case EvidenceCode::MakerNoteMissing: return "maker-note-missing";
+    case EvidenceCode::EarlierCompression: return "earlier-compression";
     case EvidenceCode::TablesOfModel: return "tables-of-model";
     case EvidenceCode::TablesOfMaker: return "tables-of-maker";
     case EvidenceCode::TablesUnseen: return "tables-unseen";

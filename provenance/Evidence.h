@@ -22,6 +22,7 @@ enum class EvidenceCode
     JfifSegment,        // a JFIF segment, which the maker's originals seldom have (subject: maker)
     ModifiedLater,      // DateTime (text) numbers[0] seconds after DateTimeOriginal (subject)
     MakerNoteMissing,   // no maker note, which the model's originals carry (subject: model)
+    EarlierCompression, // the coefficients show an earlier compression (numbers[0]: its IJG quality, 0 when withheld)
     // Supporting: what agrees with a camera original.
     TablesOfModel,      // the model's originals showed these tables (subject: model; numbers[0]: files)
     TablesOfMaker,      // the maker's originals did, not the model's (subject: maker; text: models joined by "、", numbers[0] of them)

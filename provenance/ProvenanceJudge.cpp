@@ -31,7 +31,7 @@ Verdict VerdictOf(const std::vector<Evidence>& evidence, bool cameraNamed)
 ProvenanceJudge::ProvenanceJudge() = default;
 
 ProvenanceVerdict ProvenanceJudge::Judge(const JpegFacts& facts, const std::vector<EncoderMatches>& encoders,
-                                         const FileStatements& statements) const
+                                         const FileStatements& statements, const TraceVerdict* traces) const
 {
     const std::wstring make = statements.make ? CollapseBlanks(*statements.make) : std::wstring();
     const std::wstring model = statements.model ? CollapseBlanks(*statements.model) : std::wstring();
@@ -44,6 +44,9 @@ ProvenanceVerdict ProvenanceJudge::Judge(const JpegFacts& facts, const std::vect
     AddHabitEvidence(claims, m_cameras, evidence);
     if (!claims.maker.empty())
         AddDateEvidence(claims, evidence);
+    // Soft, as its threshold allows a false alarm in a few hundred single saves.
+    if (traces && traces->FoundEarlierCompression())
+        evidence.push_back({EvidenceCode::EarlierCompression, {}, {}, {traces->firstQuality}, {}});
     std::stable_sort(evidence.begin(), evidence.end(), [](const Evidence& a, const Evidence& b) {
         return WeightOf(a.code) < WeightOf(b.code);
     });

@@ -7,6 +7,7 @@
 #include "provenance/ProgramNames.h"
 #include "provenance/ProvenanceVerdict.h"
 #include "statements/FileStatements.h"
+#include "traces/TraceVerdict.h"
 
 #include <vector>
 
@@ -19,9 +20,10 @@ class ProvenanceJudge
 public:
     ProvenanceJudge();
 
-    // encoders: the catalogue's matches of each found table (EncoderCatalogue::FindAll).
+    // encoders: the catalogue's matches of each found table (EncoderCatalogue::FindAll);
+    // traces: what the coefficients showed, when they were read.
     ProvenanceVerdict Judge(const JpegFacts& facts, const std::vector<EncoderMatches>& encoders,
-                            const FileStatements& statements) const;
+                            const FileStatements& statements, const TraceVerdict* traces = nullptr) const;
 
 private:
     ProgramNames m_programs;

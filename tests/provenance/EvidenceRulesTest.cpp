@@ -12,6 +12,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <optional>
 
 namespace {
 
@@ -21,6 +22,7 @@ struct CameraFile
 {
     JpegFacts facts{};
     FileStatements statements;
+    std::optional<TraceVerdict> traces;   // read only with --traces
 
     CameraFile()
     {
@@ -45,6 +47,13 @@ struct CameraFile
         statements.makerNoteBytes = 8000;
     }
 };
+
+void Traced(CameraFile& file, TraceVerdict::Kind kind)
+{
+    file.traces = TraceVerdict{};
+    file.traces->kind = kind;
+    file.traces->firstQuality = kind == TraceVerdict::Kind::Found ? 75 : 0;
+}
 
 void MozjpegTables(CameraFile& file)
 {
@@ -95,6 +104,10 @@ const RuleCase kCases[] = {
      Verdict::ConsistentWithCamera, {}},
     {"no maker note", [](CameraFile& f) { f.statements.makerNoteBytes.reset(); }, Verdict::LikelyEdited,
      {EvidenceCode::MakerNoteMissing}},
+    {"an earlier compression found", [](CameraFile& f) { Traced(f, TraceVerdict::Kind::Found); },
+     Verdict::LikelyEdited, {EvidenceCode::EarlierCompression}},
+    {"no earlier compression found", [](CameraFile& f) { Traced(f, TraceVerdict::Kind::None); },
+     Verdict::ConsistentWithCamera, {}},
     {"no camera", [](CameraFile& f) { f.statements.make.reset(); }, Verdict::NoCameraStatement, {}},
     {"no camera, an editor", [](CameraFile& f) { f.statements = {}; f.statements.software = L"paint.net 4.2"; },
      Verdict::Edited, {EvidenceCode::EditorNamed}},
@@ -113,7 +126,8 @@ TEST(EvidenceRules, EachChangeBringsItsEvidenceAndVerdict)
         SCOPED_TRACE(rule.name);
         CameraFile file;
         rule.change(file);
-        const ProvenanceVerdict verdict = judge.Judge(file.facts, catalogue.FindAll(file.facts), file.statements);
+        const ProvenanceVerdict verdict = judge.Judge(file.facts, catalogue.FindAll(file.facts), file.statements,
+                                                      file.traces ? &*file.traces : nullptr);
         EXPECT_EQ(VerdictId(verdict.verdict), std::string(VerdictId(rule.verdict)));
         std::vector<EvidenceCode> weighed;
         for (const Evidence& item : verdict.evidence)

@@ -17,6 +17,7 @@ ProvenanceVerdict SampleVerdict()
     verdict.evidence.push_back({EvidenceCode::SizeTurned, L"", L"", {2336, 3504, 3504, 2336}, {}});
     verdict.evidence.push_back({EvidenceCode::ModifiedLater, L"2008:05:30 15:56:01", L"2008:05:30 17:56:01",
                                 {7200}, {}});
+    verdict.evidence.push_back({EvidenceCode::EarlierCompression, L"", L"", {75}, {}});
     verdict.evidence.push_back({EvidenceCode::TablesUnseen, L"Canon", L"", {}, {}});
     return verdict;
 }
@@ -29,6 +30,7 @@ TEST(ProvenanceOutput, TextBlockHasTheVerdictThenEachItemIndented)
               "  EXIF 称由 Canon 相机拍摄，量化表却与 mozjpeg 表方案 3 质量 80（基线）相同，Canon 相机原图中未见\n"
               "  画面 2336x3504 是 EXIF 所记 3504x2336 转过 90 度（经软件旋转）\n"
               "  修改时间 2008:05:30 17:56:01 比拍摄时间 2008:05:30 15:56:01 晚 2 小时\n"
+              "  更早的一次压缩（约为 IJG 质量 75）\n"
               "  Canon 相机原图中未见此量化表\n");
     const Evidence maker{EvidenceCode::TablesOfMaker, L"Canon", L"Canon EOS 20D、Canon EOS 30D、Canon EOS 40D", {3}, {}};
     EXPECT_EQ(WideToUtf8(EvidenceText(maker)), "量化表与 Canon 相机原图相同（Canon EOS 20D、Canon EOS 30D 等 3 个型号），此型号未见");
@@ -65,8 +67,9 @@ TEST(ProvenanceOutput, JsonAndCsvCarryTheCodes)
               "{\"code\":\"software-tables\",\"detail\":\"mozjpeg table 3 quality 80 baseline\"},"
               "{\"code\":\"size-turned\",\"detail\":\"2336x3504 exif 3504x2336\"},"
               "{\"code\":\"modified-later\",\"detail\":\"2008:05:30 15:56:01 -> 2008:05:30 17:56:01\"},"
+              "{\"code\":\"earlier-compression\",\"detail\":\"75\"},"
               "{\"code\":\"tables-unseen\",\"detail\":\"Canon\"}]}}");
-    EXPECT_EQ(ProvenanceSummary(verdict), "edited: editor-named software-tables size-turned modified-later tables-unseen");
+    EXPECT_EQ(ProvenanceSummary(verdict), "edited: editor-named software-tables size-turned modified-later earlier-compression tables-unseen");
 
     const CameraMatch canon{L"Canon", {L"Canon EOS 20D"}, 2};
     const PhotoshopLevelMatch level9{9, L"Adobe Photoshop 7.0", 6};

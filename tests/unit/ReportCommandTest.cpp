@@ -221,7 +221,8 @@ TEST(ReportCommand, OptionsAtTheirLimitsAndRepeated)
         {{L"--files-from", dir.Path()}, 2, "", "quantlens-report: cannot read the path list " + WideToUtf8(dir.Path())},
         {{L"-"}, 1, "文件: -\n" + gone + "\n", "-: " + gone},
         {{L"--", L"--json"}, 1, "文件: --json\n" + gone + "\n", "--json: " + gone},
-        {{L"--help"}, 0, usage + " [-j N] [--json | --csv] [-0] [--files-from 列表] 路径...\n", ""},
+        {{L"--help"}, 0, usage + " [-j N] [--json | --csv] [--traces] [-0] [--files-from 列表] 路径...\n", ""},
+        {{L"--traces", L"--traces", L"@"}, 0, "文件: ", ""},
         {{L"-h", L"--bogus"}, 0, usage, ""},
         {{L"--version"}, 0, "quantlens-report 1.00\nlibjpeg", ""},
     };
