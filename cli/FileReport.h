@@ -3,7 +3,9 @@
 #include "cli/IjgMatch.h"
 #include "encoders/EncoderCatalogue.h"
 #include "inspect/InspectionRun.h"
+#include "statements/FileStatements.h"
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -14,10 +16,12 @@ struct FileReport
     InspectionOutcome outcome;
     std::vector<IjgMatches> ijgMatch;  // one list per found table, when the outcome is Ok
     std::vector<EncoderMatches> encoders;  // likewise
+    std::optional<FileStatements> statements;  // what the file says of its maker, when the outcome is Ok
 };
 
-// Inspects path as the Start command does and adds the exact IJG matches and
-// what the catalogue knows of each table.
+// Inspects path as the Start command does and adds the exact IJG matches,
+// what the catalogue knows of each table and the file's statements about its
+// maker (read on the same pass).
 FileReport InspectFile(const std::wstring& path, const IjgMatchFinder& finder, const EncoderCatalogue& catalogue);
 
 // The report of a folder the walk could not read: an error with its message.

@@ -7,6 +7,30 @@
 #include "cli/ReportFields.h"
 #include "framework/TextEncoding.h"
 
+namespace {
+
+std::string TextField(const std::optional<std::wstring>& text)
+{
+    return text ? WideToUtf8(*text) : std::string();
+}
+
+std::string NumberField(const std::optional<int>& number)
+{
+    return number ? std::to_string(*number) : std::string();
+}
+
+void AddStatementFields(const FileStatements& statements, std::vector<std::string>& fields)
+{
+    fields.push_back(TextField(statements.make));
+    fields.push_back(TextField(statements.model));
+    fields.push_back(TextField(statements.software));
+    fields.push_back(statements.photoshop ? std::to_string(statements.photoshop->quality) : std::string());
+    fields.push_back(NumberField(statements.saveForWebQuality));
+    fields.push_back(TextField(statements.xmpCreatorTool));
+}
+
+} // namespace
+
 std::string CsvHeaderLine()
 {
     std::vector<std::string> names = {"path", "status", "message"};
@@ -15,6 +39,8 @@ std::string CsvHeaderLine()
     names.push_back("qualityMismatch");
     names.push_back("ijgMatch");
     names.push_back("encoders");
+    for (const char* name : {"make", "model", "software", "photoshopQuality", "saveForWebQuality", "creatorTool"})
+        names.push_back(name);
     return CsvLine(names);
 }
 
@@ -29,5 +55,6 @@ std::string OutcomeCsvLine(const FileReport& file)
     fields.push_back(ok ? (outcome.report.qualityMismatch ? "true" : "false") : "");
     fields.push_back(WideToUtf8(IjgMatchSummary(file.ijgMatch)));
     fields.push_back(WideToUtf8(EncoderMatchSummary(file.encoders)));
+    AddStatementFields(file.statements.value_or(FileStatements{}), fields);
     return CsvLine(fields);
 }

@@ -5,6 +5,8 @@
 #include "cli/IjgMatchText.h"
 #include "cli/JsonWriter.h"
 #include "cli/ReportFields.h"
+#include "cli/StatementJson.h"
+#include "cli/StatementText.h"
 #include "encoders/FileMaker.h"
 #include "inspect/NumberText.h"
 
@@ -113,6 +115,8 @@ std::wstring OutcomeText(const FileReport& file)
     const std::wstring maker = EncoderFileText(FileMakerSettings(file.encoders));
     if (!maker.empty())
         text += L"编码器: " + maker + L"\n";
+    if (file.statements)
+        text += StatementBlockText(*file.statements);
     return text + L"\n" + WithUnixLineBreaks(outcome.tablesText) + L"\n";
 }
 
@@ -131,6 +135,8 @@ std::string OutcomeJson(const FileReport& file)
         WriteReport(json, outcome.report);
         WriteIjgMatch(json, file.ijgMatch);
         WriteEncoders(json, file.encoders);
+        if (file.statements)
+            WriteStatements(json, *file.statements);
         json.Key("tablesText"); json.String(outcome.tablesText);
     }
     json.EndObject();

@@ -1,10 +1,16 @@
-// libFuzzer target: the header reader on arbitrary bytes held in memory, then
-// the report texts built from whatever it read. Every input must end in facts
-// or a CJPEGException; the sanitizers turn anything else into a crash.
+// libFuzzer target: the header reader on arbitrary bytes held in memory, with
+// the reader of the file's statements about its maker riding along (EXIF
+// through libexif, XMP through expat, Photoshop's resources, Save for Web,
+// the thumbnail), then the report texts built from whatever it read. Every
+// input must end in facts or a CJPEGException; the sanitizers turn anything
+// else into a crash.
+#include "cli/StatementJson.h"
+#include "cli/StatementText.h"
 #include "inspect/InspectionReport.h"
 #include "inspect/JpegException.h"
 #include "inspect/JpegHeaderReader.h"
 #include "inspect/JpegObjects.h"
+#include "statements/StatementReader.h"
 #include "ui/QuantTableText.h"
 
 #include <cstddef>
@@ -13,12 +19,12 @@
 namespace {
 
 // False when the library refused the stream.
-bool ReadFromMemory(const std::uint8_t* data, std::size_t size, JpegFacts& facts)
+bool ReadFromMemory(const std::uint8_t* data, std::size_t size, JpegFacts& facts, StatementReader& statements)
 {
     try {
         JpegDecompressor decompressor;
         jpeg_mem_src(&decompressor.cinfo, data, static_cast<unsigned long>(size));
-        ExtractJpegFacts(&decompressor.cinfo, facts);
+        ExtractJpegFacts(&decompressor.cinfo, facts, {&statements});
         return true;
     } catch (CJPEGException* e) {
         e->Delete();
@@ -30,10 +36,19 @@ bool ReadFromMemory(const std::uint8_t* data, std::size_t size, JpegFacts& facts
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
+    static const EncoderCatalogue catalogue;
     JpegFacts facts{};
-    if (ReadFromMemory(data, size, facts)) {
+    StatementReader statements(catalogue);
+    if (ReadFromMemory(data, size, facts, statements)) {
         BuildInspectionReport(facts);
         FileTablesText(facts);
+        if (const std::optional<FileStatements> said = statements.Take()) {
+            StatementBlockText(*said);
+            JsonWriter json;
+            json.BeginObject();
+            WriteStatements(json, *said);
+            json.EndObject();
+        }
     }
     return 0;
 }
