@@ -43,8 +43,6 @@ void WatchLog(ExifLog*, ExifLogCode code, const char* domain, const char* format
         return;
     if (StartsWith(format, "Loading %hu entries"))
         watch.ifd0Read = true;
-    if (StartsWith(format, "Loading %hu entries"))
-        watch.ifd0Read = true;
     if (StartsWith(format, "IFD 1 at")) {
         watch.inThumbnailIfd = true;
         return;
