@@ -9,6 +9,7 @@ set_target_properties(LibExif::LibExif PROPERTIES
   IMPORTED_LOCATION "${QUANTLENS_LIBEXIF_LIBRARY}"
   INTERFACE_INCLUDE_DIRECTORIES "${QUANTLENS_LIBEXIF_INCLUDE_DIR}")
 if(WIN32)
-  # The static expat's declarations must not ask for dllimport.
+  # The static expat's declarations must not ask for dllimport; libexif's
+  # headers carry no import attributes, so its static library needs no define.
   set_property(TARGET EXPAT::EXPAT APPEND PROPERTY INTERFACE_COMPILE_DEFINITIONS XML_STATIC)
 endif()
