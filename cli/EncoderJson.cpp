@@ -1,6 +1,7 @@
 #include "cli/EncoderJson.h"
 
 #include "cli/EncoderText.h"
+#include "cli/ProvenanceJson.h"
 #include "encoders/PillowPresets.h"
 #include "framework/TextEncoding.h"
 
@@ -83,7 +84,8 @@ void WriteScaled(JsonWriter& json, const ScaledMatch& match)
 
 } // namespace
 
-void WriteEncoders(JsonWriter& json, const std::vector<EncoderMatches>& perTable)
+void WriteEncoders(JsonWriter& json, const std::vector<EncoderMatches>& perTable,
+                   const ProvenanceVerdict* provenance)
 {
     json.Key("encoders");
     json.BeginArray();
@@ -93,6 +95,8 @@ void WriteEncoders(JsonWriter& json, const std::vector<EncoderMatches>& perTable
             WriteMaker(json, setting);
         for (const ScaledMatch& match : matches.scaled)
             WriteScaled(json, match);
+        if (provenance)
+            WriteObservedMakers(json, matches, *provenance);
         json.EndArray();
     }
     json.EndArray();

@@ -26,6 +26,7 @@ public:
     void Int(long long value) { m_writer.Int64(value); }
     void Double(double value) { m_writer.Double(value); }
     void Bool(bool value) { m_writer.Bool(value); }
+    void Null() { m_writer.Null(); }
     // An array of count numbers, as BeginArray, Int for each and EndArray.
     template <typename Number>
     void IntArray(const Number* values, int count) { m_writer.IntArray(values, count); }

@@ -4,7 +4,13 @@
 #include "cli/EncoderText.h"
 #include "cli/IjgMatchText.h"
 #include "cli/JsonWriter.h"
+#include "cli/ProvenanceJson.h"
+#include "cli/ProvenanceText.h"
 #include "cli/ReportFields.h"
+#include "cli/StatementJson.h"
+#include "cli/StatementText.h"
+#include "cli/TraceJson.h"
+#include "cli/TraceText.h"
 #include "encoders/FileMaker.h"
 #include "inspect/NumberText.h"
 
@@ -108,11 +114,18 @@ std::wstring OutcomeText(const FileReport& file)
     for (size_t t = 0; t < file.ijgMatch.size(); ++t) {
         const std::wstring label = L"量化表 " + IntText(static_cast<long long>(t) + 1) + L": ";
         text += label + IjgMatchText(file.ijgMatch[t]) + L"\n";
-        text += label + EncoderMatchText(file.encoders[t]) + L"\n";
+        text += label + (file.provenance ? EncoderLineText(file.encoders[t], *file.provenance)
+                                         : EncoderMatchText(file.encoders[t])) + L"\n";
     }
     const std::wstring maker = EncoderFileText(FileMakerSettings(file.encoders));
     if (!maker.empty())
         text += L"编码器: " + maker + L"\n";
+    if (file.statements)
+        text += StatementBlockText(*file.statements);
+    if (file.provenance)
+        text += ProvenanceBlockText(*file.provenance);
+    if (file.traces)
+        text += L"压缩痕迹: " + TraceVerdictText(*file.traces) + L"\n";
     return text + L"\n" + WithUnixLineBreaks(outcome.tablesText) + L"\n";
 }
 
@@ -130,7 +143,13 @@ std::string OutcomeJson(const FileReport& file)
         WriteFacts(json, outcome.facts);
         WriteReport(json, outcome.report);
         WriteIjgMatch(json, file.ijgMatch);
-        WriteEncoders(json, file.encoders);
+        WriteEncoders(json, file.encoders, file.provenance ? &*file.provenance : nullptr);
+        if (file.statements)
+            WriteStatements(json, *file.statements);
+        if (file.provenance)
+            WriteProvenance(json, *file.provenance);
+        if (file.traces)
+            WriteTraces(json, *file.traces);
         json.Key("tablesText"); json.String(outcome.tablesText);
     }
     json.EndObject();

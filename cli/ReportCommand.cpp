@@ -18,8 +18,8 @@
 namespace {
 
 #define QUANTLENS_SHORT_USAGE \
-    L"用法: quantlens-report [-r] [-j N] [--json | --csv] [-0] [--files-from 列表] 路径...\n" \
-    L"Usage: quantlens-report [-r] [-j N] [--json | --csv] [-0] [--files-from LIST] PATH...\n"
+    L"用法: quantlens-report [-r] [-j N] [--json | --csv] [--traces] [-0] [--files-from 列表] 路径...\n" \
+    L"Usage: quantlens-report [-r] [-j N] [--json | --csv] [--traces] [-0] [--files-from LIST] PATH...\n"
 
 const wchar_t kShortUsage[] = QUANTLENS_SHORT_USAGE L"Try quantlens-report --help for more.\n";
 
@@ -37,6 +37,22 @@ const wchar_t kUsage[] =
     L"constant factor (its range and rounding), or \"无已知编码器\". \"编码器: \" names\n"
     L"the setting all tables of a file share. The same table as an encoder writes\n"
     L"does not prove that encoder wrote the file.\n"
+    L"\"文件自述:\" then gives what the file's own headers say of its maker: EXIF\n"
+    L"(camera, software, dates, orientation, size, maker note), the quality\n"
+    L"Photoshop and its Save for Web stored, XMP's creator tool and edit history,\n"
+    L"JFIF, Adobe, comments and the EXIF thumbnail with its tables named; a kind\n"
+    L"present but damaged is marked \"（无法读取）\".\n"
+    L"\"出处:\" then says whether the file is a camera's own or was saved again by\n"
+    L"software: \"经软件编辑或重存\" (edited: an editor named, a program's own\n"
+    L"tables under a camera's name, a size that disagrees), \"可能经软件重存\"\n"
+    L"(likely-edited: only soft signs - progressive, optimized Huffman tables or a\n"
+    L"JFIF segment where the maker's originals seldom have them, a later DateTime,\n"
+    L"a missing maker note, a turned size), \"与相机原图一致\" (consistent-with-\n"
+    L"camera) or \"无相机信息\" (no-camera-statement), each piece of evidence\n"
+    L"indented below; the encoder lines also name the Photoshop levels and the\n"
+    L"camera originals seen writing the tables (for a file that names its maker,\n"
+    L"only that maker's). It reads headers only: a header can be forged, and a\n"
+    L"careful editor can copy every table.\n"
     L"\n"
     L"  -r, --recursive  walk named folders: every .jpg/.jpeg file below them, in\n"
     L"                   name order, without following symbolic links\n"
@@ -47,6 +63,17 @@ const wchar_t kUsage[] =
     L"  --files-from LIST also report the paths listed in the file LIST (- for\n"
     L"                   standard input), UTF-8, one a line, after those given here\n"
     L"  -0, --null       the list's paths are each ended by a NUL (find -print0)\n"
+    L"  --traces         also read the luminance coefficients (entropy decoding\n"
+    L"                   only) for traces of an earlier compression: \"压缩痕迹:\"\n"
+    L"                   says \"发现更早的一次压缩\" (found: the coefficients keep\n"
+    L"                   the lattice of an earlier quantization, with the IJG\n"
+    L"                   quality that made it, the qualities that fit almost\n"
+    L"                   as well and a score), \"未发现\" (none found: no trace\n"
+    L"                   this method sees; not a proof of a single compression,\n"
+    L"                   since a finer later save or a crop hides the first) or\n"
+    L"                   \"无法判断\" (cannot tell, and why: only files whose\n"
+    L"                   last table is IJG's or a Pillow preset are judged);\n"
+    L"                   a found trace joins the evidence of \"出处:\"\n"
     L"  --help           this text\n"
     L"  --version        the program's version and the libjpeg it was built with\n"
     L"  --               every later argument is a path\n"
@@ -73,6 +100,7 @@ struct ReportOptions
     bool help = false;
     bool version = false;
     bool nulSeparated = false;
+    bool traces = false;
     std::vector<std::wstring> lists;   // --files-from files, in order
     std::vector<std::wstring> paths;
     std::wstring problem;   // the first usage error found
@@ -130,6 +158,8 @@ ReportOptions ParseOptions(const std::vector<std::wstring>& args)
             options.nulSeparated = true;
         else if (arg == L"--version")
             options.version = true;
+        else if (arg == L"--traces")
+            options.traces = true;
         else
             Complain(options, L"unknown option " + arg);
     }
@@ -164,12 +194,13 @@ std::string FormatOutput(const FileReport& file, Format format)
     return WideToUtf8(OutcomeText(file));
 }
 
-RenderedFile Render(const WalkItem& item, Format format, const IjgMatchFinder& finder,
-                    const EncoderCatalogue& catalogue)
+RenderedFile Render(const WalkItem& item, const ReportOptions& options, const IjgMatchFinder& finder,
+                    const EncoderCatalogue& catalogue, const ProvenanceJudge& judge)
 {
-    const FileReport file = item.unreadableFolder ? UnreadableFolderReport(item.path)
-                                                  : InspectFile(item.path, finder, catalogue);
-    RenderedFile rendered{FormatOutput(file, format), std::wstring()};
+    const FileReport file = item.unreadableFolder
+                                ? UnreadableFolderReport(item.path)
+                                : InspectFile(item.path, finder, catalogue, &judge, options.traces);
+    RenderedFile rendered{FormatOutput(file, options.format), std::wstring()};
     if (!Succeeded(file))
         rendered.failure = file.path + L": " + file.outcome.message + L"\n";
     return rendered;
@@ -180,13 +211,14 @@ bool ReportAll(const std::vector<WalkItem>& items, const ReportOptions& options)
 {
     const IjgMatchFinder finder;
     const EncoderCatalogue catalogue;
+    const ProvenanceJudge judge;
     ProgressLine progress(items.size());
     if (options.format == Format::Csv)
         WriteOutUtf8(CsvHeaderLine());
     bool allReported = true;
     ForEachInOrder(
         items.size(), options.jobs,
-        [&](size_t i) { return Render(items[i], options.format, finder, catalogue); },
+        [&](size_t i) { return Render(items[i], options, finder, catalogue, judge); },
         [&](size_t i, RenderedFile&& file) {
             if (options.format == Format::Text && i > 0)
                 WriteOutUtf8("\n");

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "encoders/EncoderCatalogue.h"
 #include "inspect/JpegFacts.h"
 
 #include <cstdint>
@@ -11,7 +12,7 @@
 struct PhotoshopStatement
 {
     int quality;   // 0..12
-    int format;    // 0 standard, 1 optimized, 2 progressive
+    int format;    // 0 standard, 1 optimized, 2 progressive, -1 not stated or unknown
     int scans;     // progressive scans as stored (3..5), 0 when not progressive
 };
 
@@ -35,6 +36,7 @@ struct ThumbnailStatement
 {
     std::int64_t bytes;
     JpegFacts facts;
+    std::vector<EncoderMatches> encoders;   // the catalogue's reading of its tables
 };
 
 // What a file's own marker segments say about its maker. Only what is present

@@ -82,6 +82,16 @@ std::vector<unsigned char> BaselineStream()
     return FinishComplete(stream, kMarkerSOF0, Frame420());
 }
 
+std::vector<unsigned char> BaselineWithSegments(const std::vector<MarkerSegment>& segments)
+{
+    JpegStreamBuilder stream;
+    stream.Soi();
+    for (const MarkerSegment& segment : segments)
+        stream.Segment(segment.code, segment.payload);
+    AddQ75Tables(stream);
+    return FinishComplete(stream, kMarkerSOF0, Frame420());
+}
+
 std::vector<unsigned char> MissingSoiStream()
 {
     const std::vector<unsigned char> baseline = BaselineStream();
@@ -313,6 +323,8 @@ const std::vector<NamedStream>& NamedStreams()
         {"too-wide", TooWideStream},
         {"sampling-factor-5", SamplingFactorFiveStream},
         {"zero-height", ZeroHeightStream},
+        {"maker-segments", MakerSegmentsStream},
+        {"hostile-maker-segments", HostileMakerSegmentsStream},
     };
     return streams;
 }

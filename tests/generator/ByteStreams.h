@@ -72,6 +72,20 @@ std::vector<unsigned char> SamplingFactorFiveStream();
 // A frame of height 0 (DNL), which libjpeg does not support.
 std::vector<unsigned char> ZeroHeightStream();
 
+// One marker segment: its code (the byte after 0xFF) and its payload.
+struct MarkerSegment {
+    unsigned char code;
+    std::vector<unsigned char> payload;
+};
+// Complete like BaselineStream, but with the given segments after SOI in
+// place of the JFIF segment.
+std::vector<unsigned char> BaselineWithSegments(const std::vector<MarkerSegment>& segments);
+
+// Complete, BaselineWithSegments of WellFormedMakerSegments() (MakerSegments.h).
+std::vector<unsigned char> MakerSegmentsStream();
+// Complete, BaselineWithSegments of every HostileMakerSegments() segment.
+std::vector<unsigned char> HostileMakerSegmentsStream();
+
 // The streams above under short names, for the command line and the catalogue.
 struct NamedStream {
     const char* name;

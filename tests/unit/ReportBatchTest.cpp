@@ -200,7 +200,9 @@ TEST(ReportBatch, HostileNamesReadBackThroughRealParsers)
     const std::vector<std::string> header = {
         "path", "status", "message", "width", "height", "colorSpace", "components", "sampling",
         "precision", "progressive", "optimized", "tableCount", "sixteenBit", "quality", "variance",
-        "identity", "qualityMismatch", "ijgMatch", "encoders"};
+        "identity", "qualityMismatch", "ijgMatch", "encoders",
+        "make", "model", "software", "photoshopQuality", "saveForWebQuality", "creatorTool", "provenance",
+        "traces", "firstQuality"};
     std::string headerLine;
     for (const std::string& name : header)
         headerLine += (headerLine.empty() ? "" : ",") + name;
@@ -213,7 +215,8 @@ TEST(ReportBatch, HostileNamesReadBackThroughRealParsers)
         "", "ok", "", "320", "240", "YCbCr", "3", "1x1 2x2 2x2", "8", "否", "否", "2",
         "否", "75", "0.81/0.19", "是/是", "false",
         "精确匹配 IJG 质量 75（基线或非基线）/精确匹配 IJG 质量 75（基线或非基线）",
-        "与 IJG 质量 75（基线或非基线）相同/与 IJG 质量 75（基线或非基线）相同"};
+        "与 IJG 质量 75（基线或非基线）相同/与 IJG 质量 75（基线或非基线）相同",
+        "", "", "", "", "", "", "no-camera-statement", "", ""};
     std::vector<std::string> fakeRow(header.size());
     fakeRow[1] = "refused";
     fakeRow[2] = "所选源文件其实是一个GIF文件，请重新选择。";

@@ -298,7 +298,8 @@ TEST(ReportCommand, OptionsAtTheirLimitsAndRepeated)
         {{L"--files-from", dir.Path()}, 2, "", "quantlens-report: cannot read the path list " + WideToUtf8(dir.Path())},
         {{L"-"}, 1, "文件: -\n" + gone + "\n", "-: " + gone},
         {{L"--", L"--json"}, 1, "文件: --json\n" + gone + "\n", "--json: " + gone},
-        {{L"--help"}, 0, usage + " [-j N] [--json | --csv] [-0] [--files-from 列表] 路径...\n", ""},
+        {{L"--help"}, 0, usage + " [-j N] [--json | --csv] [--traces] [-0] [--files-from 列表] 路径...\n", ""},
+        {{L"--traces", L"--traces", L"@"}, 0, "文件: ", ""},
         {{L"-h", L"--bogus"}, 0, usage, ""},
         {{L"--version"}, 0, "quantlens-report 1.00\nlibjpeg", ""},
     };
@@ -402,7 +403,8 @@ TEST(ReportCommand, ExactMatchOfEveryFoundTableInTextAndJson)
     // Each table's exact-match line, then the encoder line; then the file's encoder.
     const std::string ijg75 = "与 IJG 质量 75（基线或非基线）相同";
     EXPECT_EQ(text.out.find("量化表 1: " + both75 + "\n量化表 1: " + ijg75 + "\n量化表 2: " + both75 +
-                            "\n量化表 2: " + ijg75 + "\n编码器: IJG 质量 75（基线或非基线）\n\n亮度量化表："),
+                            "\n量化表 2: " + ijg75 + "\n编码器: IJG 质量 75（基线或非基线）\n"
+                            "文件自述:\n  JFIF: 1.01，密度 1x1（无单位）\n出处: 无相机信息\n\n亮度量化表："),
               text.out.find('\n', identity) + 1) << text.out;
 
     // Table 0 of all 65535 is no IJG table; the third table is judged as chrominance.
@@ -432,6 +434,6 @@ TEST(ReportCommand, ExactMatchOfEveryFoundTableInTextAndJson)
     const CommandResult maxText = RunReport(dir, {maximal});
     EXPECT_NE(maxText.out.find("量化表 1: 无精确匹配\n量化表 1: 无已知编码器\n"
                                "量化表 2: 精确匹配 IJG 质量 50（基线或非基线）\n"
-                               "量化表 2: 与 IJG 质量 50（基线或非基线）相同\n\n"),
+                               "量化表 2: 与 IJG 质量 50（基线或非基线）相同\n文件自述: 无\n出处: 无相机信息\n\n"),
               std::string::npos) << maxText.out;
 }
