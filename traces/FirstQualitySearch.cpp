@@ -16,9 +16,8 @@ constexpr int kCandidates = FirstQualityScores::kHighestQuality - FirstQualitySc
 constexpr double kMostPerFrequency = 10;
 constexpr double kLeastPerFrequency = -50;
 constexpr double kRangeNats = 2;
-// First a cheap fit of every candidate step, then full fits of the best few;
-// fewer cheap rounds than 6 rank the true step of a flat picture out of the few.
-constexpr int kQuickRounds = 6;
+// First a cheap fit of every candidate step, then full fits of the best few.
+constexpr int kQuickRounds = 3;
 constexpr double kQuickNoise = 0.45;
 constexpr int kFullRounds = 30;
 constexpr std::array<double, 2> kNoiseSigmas = {0.35, 0.55};

@@ -9,7 +9,7 @@ struct TraceThresholds
 {
     // The detection score that single-compressed files stay under: above the
     // highest of 328 made for it (41 photos at 8 qualities; see the README).
-    static constexpr double kFound = 25.0;
+    static constexpr double kFound = 21.0;
     // A first quantization finer than the last one leaves a fainter lattice,
     // which a crop between the saves, a camera's or a trellis quantizer's
     // rounding can mimic: such a first quality needs more evidence. On the
