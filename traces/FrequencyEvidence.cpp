@@ -11,6 +11,8 @@ constexpr double kModelledSpan = 150;   // bins cover about this many DCT units
 constexpr int kFewestBins = 8;
 constexpr int kMostBins = 48;
 constexpr double kWideNoiseSigma = 3;   // clipped pixels and outliers escape the lattice
+constexpr double kFlatNoiseSigma = 0.1; // a block decoded flat rounds alike at every pixel: no noise
+constexpr int kNoiseCopies = 3;          // narrow, wide and flat noise per envelope
 constexpr double kStrayShare = 0.002;   // of pure single compression, under the double hypothesis
 constexpr int kFullRounds = 100;
 constexpr double kTolerance = 1e-4;
@@ -138,10 +140,12 @@ double FrequencyEvidence::DoubleLogLikelihood(int firstStep, double noiseSigma, 
     const int firstLevels = static_cast<int>(highest / firstStep) + 2;
     const Transition narrow = MakeTransition(firstStep, noiseSigma, firstLevels);
     const Transition wide = MakeTransition(firstStep, kWideNoiseSigma, firstLevels);
+    const Transition flat = MakeTransition(firstStep, kFlatNoiseSigma, firstLevels);
     std::vector<std::vector<double>> components;
     for (double sigma : m_sigmas) {
         components.push_back(DoubleBins(sigma, firstStep, narrow));
         components.push_back(DoubleBins(sigma, firstStep, wide));
+        components.push_back(DoubleBins(sigma, firstStep, flat));
     }
     MixtureProblem problem = Problem(components);
     problem.fixedShare = kStrayShare;
@@ -151,7 +155,7 @@ double FrequencyEvidence::DoubleLogLikelihood(int firstStep, double noiseSigma, 
     // alive; half the single fit's envelope, so that a few rounds come near.
     std::vector<double> weights;
     for (double single : m_singleWeights)
-        for (int copy = 0; copy < 2; ++copy)
-            weights.push_back(0.5 / problem.components + 0.25 * single);
+        for (int copy = 0; copy < kNoiseCopies; ++copy)
+            weights.push_back(0.5 / problem.components + 0.5 / kNoiseCopies * single);
     return FitMixture(problem, rounds, kTolerance, weights);
 }
